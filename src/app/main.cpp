@@ -1,0 +1,2 @@
+// The game's entry point.
+int main() { return 0; }

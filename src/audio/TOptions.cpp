@@ -1,0 +1,4 @@
+// The options record.
+#include "audio/TOptions.h"
+
+std::shared_ptr<TOptions> options;

@@ -1,0 +1,33 @@
+// The frame clock.
+#include "core/TDeltaTime.h"
+
+#include "platform/System.h"
+
+std::shared_ptr<TDeltaTime> deltatime;
+float delta = 0.0f;
+
+std::shared_ptr<TDeltaTime> TDeltaTime::Create(float fps) {
+    auto clock = std::make_shared<TDeltaTime>();
+    clock->SetFPS(fps);
+    return clock;
+}
+
+void TDeltaTime::SetFPS(float fps) {
+    targetFps = fps;
+    msPerFrame = 1000.0f / fps;
+}
+
+void TDeltaTime::Update() {
+    now_ = platform::millisecs();
+    elapsed = now_ - lastTime;
+    lastTime = now_;
+    if (now_ > nextSecond_) {
+        nextSecond_ = now_ + 1000;
+        framesPerSecond_ = frameCounter_;
+        frameCounter_ = 0;
+    } else {
+        ++frameCounter_;
+    }
+}
+
+float TDeltaTime::CurrDelta() const { return static_cast<float>(elapsed) / msPerFrame; }
