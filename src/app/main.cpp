@@ -1,2 +1,22 @@
-// The game's entry point.
-int main() { return 0; }
+// The game's entry point: runs the game and turns any error that stops it into a message.
+#include "app/StartUp.h"
+#include "platform/Graphics.h"
+#include "platform/Input.h"
+#include "platform/System.h"
+
+#include <exception>
+
+int main() {
+    int status = 0;
+    try {
+        status = tessaroMain();
+    } catch (const platform::QuitRequested&) {
+        status = 0; // the window was closed
+    } catch (const std::exception& error) {
+        platform::messageBox("Tessaro Puzzle Game", error.what());
+        status = 1;
+    }
+    platform::showSystemCursor(true);
+    platform::closeGraphics();
+    return status;
+}

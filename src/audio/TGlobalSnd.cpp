@@ -5,7 +5,8 @@
 
 std::shared_ptr<TGlobalSnd> globalSnd;
 
-platform::ChannelPtr playSound2(const platform::SoundPtr& sound, const platform::ChannelPtr& channel, int restart) {
+platform::ChannelPtr playSound2(const platform::SoundPtr& sound, const platform::ChannelPtr& channel,
+                                int restart) {
     if (channel) {
         if (restart == 0 && channel->playing()) return channel;
         channel->stop();
@@ -30,10 +31,18 @@ platform::ChannelPtr TGlobalSnd::play(int index, const platform::ChannelPtr& cha
     return playSound2(sounds[static_cast<size_t>(index)], channel, restart);
 }
 
-void TGlobalSnd::click() { play(0, nullptr, 0); }
-void TGlobalSnd::good() { play(1, nullptr, 0); }
-void TGlobalSnd::bad() { play(3, nullptr, 0); }
-void TGlobalSnd::info() { play(2, nullptr, 0); }
+void TGlobalSnd::click() {
+    play(0, nullptr, 0);
+}
+void TGlobalSnd::good() {
+    play(1, nullptr, 0);
+}
+void TGlobalSnd::bad() {
+    play(3, nullptr, 0);
+}
+void TGlobalSnd::info() {
+    play(2, nullptr, 0);
+}
 
 void TGlobalSnd::pause(int index) {
     if (index >= 0 && index < tableSize && channels_[static_cast<size_t>(index)]) {

@@ -7,7 +7,7 @@
 #include <memory>
 
 class TGlobalSnd {
-public:
+  public:
     static constexpr int tableSize = 35;
     std::array<platform::SoundPtr, tableSize> sounds;
 
@@ -21,11 +21,12 @@ public:
     void pause(int index);
     void resume(int index);
 
-private:
+  private:
     std::array<platform::ChannelPtr, tableSize> channels_;
 };
 
 extern std::shared_ptr<TGlobalSnd> globalSnd;
 
 // Plays `sound` at the live effect volume (see the source for the channel rules).
-platform::ChannelPtr playSound2(const platform::SoundPtr& sound, const platform::ChannelPtr& channel, int restart);
+platform::ChannelPtr playSound2(const platform::SoundPtr& sound, const platform::ChannelPtr& channel,
+                                int restart);

@@ -4,7 +4,7 @@
 #include <memory>
 
 class TOptions {
-public:
+  public:
     float musicVol = 0.5f;
     float soundVol = 0.8f;
 };

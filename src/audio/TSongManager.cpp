@@ -37,7 +37,8 @@ std::shared_ptr<TMusicFile> TSongManager::playSong(const std::string& name, int 
     return song;
 }
 
-platform::ChannelPtr playMusic(const platform::SoundPtr& sound, const platform::ChannelPtr& channel, float volume) {
+platform::ChannelPtr playMusic(const platform::SoundPtr& sound, const platform::ChannelPtr& channel,
+                               float volume) {
     if (channel && channel->playing()) channel->stop();
     const float musicVol = options ? options->musicVol : 0.0f;
     if (sound && volume * musicVol > 0) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 class TMusicFile {
-public:
+  public:
     std::string name;
     bool loaded = false;
     platform::SoundPtr sound;
@@ -16,7 +16,7 @@ public:
 };
 
 class TSongManager {
-public:
+  public:
     std::vector<std::shared_ptr<TMusicFile>> songs;
 
     std::shared_ptr<TMusicFile> playSong(const std::string& name, int flags, float volume);
@@ -25,7 +25,7 @@ public:
 };
 
 class TAudioStream {
-public:
+  public:
     std::shared_ptr<TMusicFile> song;
 
     void pause();
@@ -41,7 +41,8 @@ extern std::shared_ptr<TSongManager> songManager;
 // The menu music, from the moment the main menu starts.
 extern std::shared_ptr<TAudioStream> muzyka;
 
-platform::ChannelPtr playMusic(const platform::SoundPtr& sound, const platform::ChannelPtr& channel, float volume);
+platform::ChannelPtr playMusic(const platform::SoundPtr& sound, const platform::ChannelPtr& channel,
+                               float volume);
 std::shared_ptr<TAudioStream> playMusicStream(const std::string& path, int flags, float volume);
 void setStreamVolume(const std::shared_ptr<TAudioStream>& stream, float volume);
 // Once per frame: lets the system process its events and applies the live music volume.

@@ -30,4 +30,6 @@ void TDeltaTime::Update() {
     }
 }
 
-float TDeltaTime::CurrDelta() const { return static_cast<float>(elapsed) / msPerFrame; }
+float TDeltaTime::CurrDelta() const {
+    return static_cast<float>(elapsed) / msPerFrame;
+}

@@ -4,7 +4,7 @@
 #include <memory>
 
 class TDeltaTime {
-public:
+  public:
     int lastTime = 0;
     int elapsed = 0;
     float targetFps = 0;
@@ -18,7 +18,7 @@ public:
     // Frames counted in the previous whole second.
     int FPS() const { return framesPerSecond_; }
 
-private:
+  private:
     int framesPerSecond_ = 0;
     int frameCounter_ = 0;
     int now_ = 0;

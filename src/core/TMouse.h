@@ -7,7 +7,7 @@
 #include <string>
 
 class TMouse {
-public:
+  public:
     int x = 0;
     int y = 0;
     bool leftHit = false;  // pressed at least once since the previous fetchState
@@ -23,7 +23,7 @@ public:
 };
 
 class TPuzzelMouse : public TMouse {
-public:
+  public:
     void update() {}
 };
 

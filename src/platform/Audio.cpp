@@ -16,7 +16,7 @@ namespace {
 struct AudioState {
     bool tried = false;
     bool open = false;
-    uint64_t session = 0; // sounds loaded in an earlier session must not be freed into this one
+    uint64_t session = 0;        // sounds loaded in an earlier session must not be freed into this one
     std::vector<uint64_t> owner; // per mixer channel: the generation of the play that holds it
     uint64_t nextGeneration = 1;
 };
@@ -65,7 +65,9 @@ void closeAudio() {
     a.owner.clear();
 }
 
-bool audioAvailable() { return audio().open; }
+bool audioAvailable() {
+    return audio().open;
+}
 
 Sound::~Sound() {
     if (chunk_ && audio().open) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
@@ -98,7 +100,8 @@ ChannelPtr playSound(const SoundPtr& sound) {
 
 bool Channel::current() const {
     const auto& a = audio();
-    return a.open && index_ < static_cast<int>(a.owner.size()) && a.owner[static_cast<size_t>(index_)] == generation_;
+    return a.open && index_ < static_cast<int>(a.owner.size()) &&
+           a.owner[static_cast<size_t>(index_)] == generation_;
 }
 
 void Channel::setVolume(float volume) {
@@ -118,8 +121,12 @@ void Channel::stop() {
     if (current()) Mix_HaltChannel(index_);
 }
 
-bool Channel::playing() const { return current() && Mix_Playing(index_) != 0; }
+bool Channel::playing() const {
+    return current() && Mix_Playing(index_) != 0;
+}
 
-bool Channel::paused() const { return current() && Mix_Paused(index_) != 0; }
+bool Channel::paused() const {
+    return current() && Mix_Paused(index_) != 0;
+}
 
 } // namespace platform

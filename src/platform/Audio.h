@@ -26,7 +26,7 @@ SoundPtr loadSound(const std::string& path, bool loop);
 ChannelPtr playSound(const SoundPtr& sound);
 
 class Channel {
-public:
+  public:
     Channel(int index, uint64_t generation) : index_(index), generation_(generation) {}
     void setVolume(float volume); // 0..1
     float volume() const { return volume_; }
@@ -36,7 +36,7 @@ public:
     bool playing() const; // true while started and not finished or stopped (paused counts)
     bool paused() const;
 
-private:
+  private:
     bool current() const;
     int index_;
     uint64_t generation_;
@@ -44,14 +44,14 @@ private:
 };
 
 class Sound {
-public:
+  public:
     ~Sound();
     const std::string& path() const { return path_; }
     bool loops() const { return loop_; }
     void* chunk() const { return chunk_; }
     Sound(std::string path, bool loop, void* chunk) : path_(std::move(path)), loop_(loop), chunk_(chunk) {}
 
-private:
+  private:
     std::string path_;
     bool loop_;
     void* chunk_;

@@ -18,10 +18,14 @@ namespace {
 
 SDL_BlendMode sdlBlend(int mode) {
     switch (mode) {
-    case blendSolid: return SDL_BLENDMODE_NONE;
-    case blendAdditive: return SDL_BLENDMODE_ADD;
-    case blendMultiply: return SDL_BLENDMODE_MUL;
-    default: return SDL_BLENDMODE_BLEND;
+    case blendSolid:
+        return SDL_BLENDMODE_NONE;
+    case blendAdditive:
+        return SDL_BLENDMODE_ADD;
+    case blendMultiply:
+        return SDL_BLENDMODE_MUL;
+    default:
+        return SDL_BLENDMODE_BLEND;
     }
 }
 
@@ -32,7 +36,9 @@ Uint8 alphaByte() {
     return static_cast<Uint8>(std::lround(std::clamp(s.alpha, 0.0f, 1.0f) * 255.0f));
 }
 
-SDL_Renderer* renderer() { return graphics().renderer; }
+SDL_Renderer* renderer() {
+    return graphics().renderer;
+}
 
 } // namespace
 
@@ -61,28 +67,52 @@ void getColour(int& red, int& green, int& blue) {
     blue = drawState().blue;
 }
 
-void setAlpha(float alpha) { drawState().alpha = std::clamp(alpha, 0.0f, 1.0f); }
-float getAlpha() { return drawState().alpha; }
-void setBlend(int mode) { drawState().blend = mode; }
-int getBlend() { return drawState().blend; }
+void setAlpha(float alpha) {
+    drawState().alpha = std::clamp(alpha, 0.0f, 1.0f);
+}
+float getAlpha() {
+    return drawState().alpha;
+}
+void setBlend(int mode) {
+    drawState().blend = mode;
+}
+int getBlend() {
+    return drawState().blend;
+}
 void setScale(float sx, float sy) {
     drawState().scaleX = sx;
     drawState().scaleY = sy;
 }
-float getScaleX() { return drawState().scaleX; }
-float getScaleY() { return drawState().scaleY; }
-void setRotation(float degrees) { drawState().rotation = degrees; }
-float getRotation() { return drawState().rotation; }
+float getScaleX() {
+    return drawState().scaleX;
+}
+float getScaleY() {
+    return drawState().scaleY;
+}
+void setRotation(float degrees) {
+    drawState().rotation = degrees;
+}
+float getRotation() {
+    return drawState().rotation;
+}
 void setClearColour(int red, int green, int blue) {
     drawState().clearRed = std::clamp(red, 0, 255);
     drawState().clearGreen = std::clamp(green, 0, 255);
     drawState().clearBlue = std::clamp(blue, 0, 255);
 }
 
-void setImageFont(const ImageFontPtr& font) { drawState().font = font; }
-const ImageFontPtr& getImageFont() { return drawState().font; }
-int textWidth(const std::string& text) { return drawState().font ? drawState().font->textWidth(text) : 0; }
-int textHeight() { return drawState().font ? drawState().font->textHeight() : 0; }
+void setImageFont(const ImageFontPtr& font) {
+    drawState().font = font;
+}
+const ImageFontPtr& getImageFont() {
+    return drawState().font;
+}
+int textWidth(const std::string& text) {
+    return drawState().font ? drawState().font->textWidth(text) : 0;
+}
+int textHeight() {
+    return drawState().font ? drawState().font->textHeight() : 0;
+}
 
 void cls() {
     SDL_Renderer* r = internal::renderer();
@@ -108,7 +138,8 @@ void drawImage(const Image& image, float x, float y, int frame) {
     const auto& s = drawState();
     const SDL_Rect src{image.frameLeft(frame), image.frameTop(frame), image.width(), image.height()};
     const float sx = std::fabs(s.scaleX), sy = std::fabs(s.scaleY);
-    SDL_FRect dst{x - image.handleX() * sx, y - image.handleY() * sy, image.width() * sx, image.height() * sy};
+    SDL_FRect dst{x - image.handleX() * sx, y - image.handleY() * sy, image.width() * sx,
+                  image.height() * sy};
     if (sx == 1.0f && sy == 1.0f && s.rotation == 0.0f) {
         // Unscaled images land on whole pixels so they stay crisp on every renderer.
         dst.x = std::trunc(dst.x);
@@ -136,8 +167,8 @@ namespace {
 void prepareShapes(SDL_Renderer* r) {
     const auto& s = drawState();
     SDL_SetRenderDrawBlendMode(r, internal::sdlBlend(s.blend));
-    SDL_SetRenderDrawColor(r, static_cast<Uint8>(s.red), static_cast<Uint8>(s.green), static_cast<Uint8>(s.blue),
-                           internal::alphaByte());
+    SDL_SetRenderDrawColor(r, static_cast<Uint8>(s.red), static_cast<Uint8>(s.green),
+                           static_cast<Uint8>(s.blue), internal::alphaByte());
 }
 
 } // namespace

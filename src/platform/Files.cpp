@@ -162,7 +162,9 @@ std::string currentFolder() {
     return ::getcwd(buffer, sizeof buffer) ? std::string(buffer) : std::string();
 }
 
-bool setCurrentFolder(const std::string& path) { return ::chdir(path.c_str()) == 0; }
+bool setCurrentFolder(const std::string& path) {
+    return ::chdir(path.c_str()) == 0;
+}
 
 std::string executableFolder() {
     char buffer[4096];

@@ -31,12 +31,12 @@ bool saveBytes(const std::string& path, const std::vector<uint8_t>& bytes, std::
 
 // Reads a text file line by line (without the line ends; "\r\n" is accepted).
 class LineReader {
-public:
+  public:
     explicit LineReader(const std::string& path);
     bool ok() const { return static_cast<bool>(in_); }
     bool next(std::string& line);
 
-private:
+  private:
     std::ifstream in_;
 };
 

@@ -67,8 +67,8 @@ const Glyph& ImageFont::Impl::glyph(char32_t code) {
                 shelfHeight = 0;
             }
             if (shelfY + g.height + 1 > atlas->height()) {
-                auto bigger = Pixmap::create(atlas->width(), std::max(atlas->height() * 2, shelfY + g.height + 2),
-                                             0x00FFFFFF);
+                auto bigger = Pixmap::create(
+                    atlas->width(), std::max(atlas->height() * 2, shelfY + g.height + 2), 0x00FFFFFF);
                 std::memcpy(bigger->data(), atlas->data(),
                             sizeof(uint32_t) * static_cast<size_t>(atlas->width()) * atlas->height());
                 atlas = bigger;
@@ -79,7 +79,8 @@ const Glyph& ImageFont::Impl::glyph(char32_t code) {
                 for (int col = 0; col < g.width; ++col) {
                     unsigned coverage;
                     if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO) {
-                        coverage = (bitmap.buffer[row * bitmap.pitch + col / 8] >> (7 - col % 8)) & 1 ? 255 : 0;
+                        coverage =
+                            (bitmap.buffer[row * bitmap.pitch + col / 8] >> (7 - col % 8)) & 1 ? 255 : 0;
                     } else {
                         coverage = bitmap.buffer[row * bitmap.pitch + col];
                     }
@@ -133,9 +134,15 @@ ImageFontPtr ImageFont::load(const std::string& path, int size, bool smooth) {
     return ImageFontPtr(new ImageFont(std::move(impl)));
 }
 
-int ImageFont::size() const { return impl_->size; }
-int ImageFont::textHeight() const { return impl_->lineHeight; }
-int ImageFont::ascent() const { return impl_->ascent; }
+int ImageFont::size() const {
+    return impl_->size;
+}
+int ImageFont::textHeight() const {
+    return impl_->lineHeight;
+}
+int ImageFont::ascent() const {
+    return impl_->ascent;
+}
 
 int ImageFont::textWidth(const std::string& text) {
     int width = 0;
@@ -159,8 +166,7 @@ void ImageFont::renderInto(Pixmap& target, const std::string& text, int x, int y
             for (int col = 0; col < g.width; ++col) {
                 const int tx = pen + g.left + col, ty = y + g.top + row;
                 if (!target.contains(tx, ty)) continue;
-                const uint32_t coverage =
-                    impl_->atlas->read(g.atlasX + col, g.atlasY + row) >> 24;
+                const uint32_t coverage = impl_->atlas->read(g.atlasX + col, g.atlasY + row) >> 24;
                 const uint32_t a = coverage * alphaOf(colour) / 255;
                 if (a == 0) continue;
                 const uint32_t dst = target.read(tx, ty);

@@ -14,7 +14,7 @@ class ImageFont;
 using ImageFontPtr = std::shared_ptr<ImageFont>;
 
 class ImageFont {
-public:
+  public:
     ~ImageFont();
     ImageFont(const ImageFont&) = delete;
     ImageFont& operator=(const ImageFont&) = delete;
@@ -35,7 +35,7 @@ public:
     struct Impl;
     Impl& impl() { return *impl_; }
 
-private:
+  private:
     explicit ImageFont(std::unique_ptr<Impl> impl);
     std::unique_ptr<Impl> impl_;
 };

@@ -24,7 +24,8 @@ struct TextureHolder {
     uint64_t revision = 0;
     int width = 0, height = 0;
     ~TextureHolder() {
-        if (texture && generation == graphics().generation && graphics().renderer) SDL_DestroyTexture(texture);
+        if (texture && generation == graphics().generation && graphics().renderer)
+            SDL_DestroyTexture(texture);
     }
 };
 
@@ -36,7 +37,8 @@ double nowMs() {
 bool makeCanvas() {
     auto& g = graphics();
     if (g.canvas) SDL_DestroyTexture(g.canvas);
-    g.canvas = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.width, g.height);
+    g.canvas =
+        SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.width, g.height);
     if (!g.canvas) return false;
     SDL_SetTextureScaleMode(g.canvas, SDL_ScaleModeLinear);
     SDL_SetRenderTarget(g.renderer, g.canvas);
@@ -137,15 +139,17 @@ bool openGraphics(int width, int height, bool fullScreen) {
     g.height = height;
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+    g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                height, flags);
     if (!g.window) {
         std::fprintf(stderr, "Cannot open a window: %s\n", SDL_GetError());
         return false;
     }
     SDL_SetWindowMinimumSize(g.window, width / 2, height / 2);
-    g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC |
-                                                      SDL_RENDERER_TARGETTEXTURE);
-    if (!g.renderer) g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+    g.renderer = SDL_CreateRenderer(
+        g.window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | SDL_RENDERER_TARGETTEXTURE);
+    if (!g.renderer)
+        g.renderer = SDL_CreateRenderer(g.window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
     if (!g.renderer) {
         std::fprintf(stderr, "Cannot start a renderer: %s\n", SDL_GetError());
         SDL_DestroyWindow(g.window);
@@ -181,24 +185,36 @@ void closeGraphics() {
     g.cursorVisible = true;
 }
 
-bool graphicsOpen() { return graphics().renderer != nullptr; }
-bool isFullScreen() { return graphics().fullScreen; }
-int canvasWidth() { return graphics().width; }
-int canvasHeight() { return graphics().height; }
+bool graphicsOpen() {
+    return graphics().renderer != nullptr;
+}
+bool isFullScreen() {
+    return graphics().fullScreen;
+}
+int canvasWidth() {
+    return graphics().width;
+}
+int canvasHeight() {
+    return graphics().height;
+}
 
 void setWindowTitle(const std::string& title) {
     graphics().title = title;
     if (graphics().window) SDL_SetWindowTitle(graphics().window, title.c_str());
 }
 
-std::string windowTitle() { return graphics().title; }
+std::string windowTitle() {
+    return graphics().title;
+}
 
 void showSystemCursor(bool visible) {
     graphics().cursorVisible = visible;
     if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-bool systemCursorVisible() { return graphics().cursorVisible; }
+bool systemCursorVisible() {
+    return graphics().cursorVisible;
+}
 
 void flip() {
     auto& g = graphics();
@@ -225,7 +241,9 @@ void flip() {
     SDL_SetRenderTarget(g.renderer, g.canvas);
 }
 
-long framesPresented() { return graphics().presented; }
+long framesPresented() {
+    return graphics().presented;
+}
 
 std::string rendererName() {
     if (!graphics().renderer) return {};

@@ -19,14 +19,22 @@ namespace headless {
 using internal::headlessState;
 using internal::ScriptedEvent;
 
-void useVirtualClock(bool on) { headlessState().virtualClock = on; }
-bool virtualClock() { return headlessState().virtualClock; }
-void advanceClock(int ms) { headlessState().virtualMs += ms; }
+void useVirtualClock(bool on) {
+    headlessState().virtualClock = on;
+}
+bool virtualClock() {
+    return headlessState().virtualClock;
+}
+void advanceClock(int ms) {
+    headlessState().virtualMs += ms;
+}
 void setFrameTime(int firstMs, int secondMs) {
     headlessState().frameTimes[0] = firstMs;
     headlessState().frameTimes[1] = secondMs;
 }
-void setFrameHook(FrameHook hook) { headlessState().hook = std::move(hook); }
+void setFrameHook(FrameHook hook) {
+    headlessState().hook = std::move(hook);
+}
 
 void queueMouseMove(int x, int y) {
     ScriptedEvent e{ScriptedEvent::move};
@@ -34,14 +42,20 @@ void queueMouseMove(int x, int y) {
     e.y = y;
     internal::input().queue.push_back(e);
 }
-void queueMouseDown() { internal::input().queue.push_back(ScriptedEvent{ScriptedEvent::down}); }
-void queueMouseUp() { internal::input().queue.push_back(ScriptedEvent{ScriptedEvent::up}); }
+void queueMouseDown() {
+    internal::input().queue.push_back(ScriptedEvent{ScriptedEvent::down});
+}
+void queueMouseUp() {
+    internal::input().queue.push_back(ScriptedEvent{ScriptedEvent::up});
+}
 void queueKey(Key key) {
     ScriptedEvent e{ScriptedEvent::key};
     e.keyCode = key;
     internal::input().queue.push_back(e);
 }
-void clearQueue() { internal::input().queue.clear(); }
+void clearQueue() {
+    internal::input().queue.clear();
+}
 
 bool saveFrame(const std::string& path) {
     if (!graphicsOpen()) return false;

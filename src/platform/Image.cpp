@@ -6,8 +6,9 @@
 namespace platform {
 
 Image::Image(PixmapPtr pixmap, int frameWidth, int frameHeight, int firstFrame, int frameCount)
-    : pixmap_(std::move(pixmap)), frameWidth_(std::max(0, frameWidth)), frameHeight_(std::max(0, frameHeight)),
-      firstFrame_(std::max(0, firstFrame)), frameCount_(std::max(1, frameCount)) {
+    : pixmap_(std::move(pixmap)), frameWidth_(std::max(0, frameWidth)),
+      frameHeight_(std::max(0, frameHeight)), firstFrame_(std::max(0, firstFrame)),
+      frameCount_(std::max(1, frameCount)) {
     if (!pixmap_) pixmap_ = Pixmap::create(0, 0);
 }
 
@@ -22,7 +23,9 @@ ImagePtr Image::fromStrip(PixmapPtr pixmap, int frameWidth, int frameHeight, int
     return std::make_shared<Image>(std::move(pixmap), frameWidth, frameHeight, firstFrame, frameCount);
 }
 
-ImagePtr Image::load(const std::string& path) { return fromPixmap(loadPixmap(path)); }
+ImagePtr Image::load(const std::string& path) {
+    return fromPixmap(loadPixmap(path));
+}
 
 int Image::frameLeft(int frame) const {
     const int perRow = frameWidth_ > 0 ? std::max(1, pixmap_->width() / frameWidth_) : 1;

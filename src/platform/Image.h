@@ -15,7 +15,7 @@ class Image;
 using ImagePtr = std::shared_ptr<Image>;
 
 class Image {
-public:
+  public:
     // Cuts `frameCount` frames of frameWidth x frameHeight from the pixmap, left to right and then
     // top to bottom, starting at frame `firstFrame`.
     Image(PixmapPtr pixmap, int frameWidth, int frameHeight, int firstFrame, int frameCount);
@@ -48,7 +48,7 @@ public:
     // Renderer-side copy, owned by the platform's drawing code.
     std::shared_ptr<void> texture;
 
-private:
+  private:
     PixmapPtr pixmap_;
     int frameWidth_, frameHeight_, firstFrame_, frameCount_;
     float handleX_ = 0, handleY_ = 0;

@@ -22,7 +22,9 @@ void pressLeft(InputState& in) {
     in.leftDown = true;
 }
 
-void hitKey(InputState& in, Key key) { ++in.keyHits[static_cast<int>(key)]; }
+void hitKey(InputState& in, Key key) {
+    ++in.keyHits[static_cast<int>(key)];
+}
 
 // Window coordinates to canvas coordinates, through the letterbox.
 void moveTo(InputState& in, int windowX, int windowY) {
@@ -52,9 +54,15 @@ void applyScripted(InputState& in) {
             in.mouseX = e.x;
             in.mouseY = e.y;
             break;
-        case ScriptedEvent::down: pressLeft(in); break;
-        case ScriptedEvent::up: in.leftDown = false; break;
-        case ScriptedEvent::key: hitKey(in, e.keyCode); break;
+        case ScriptedEvent::down:
+            pressLeft(in);
+            break;
+        case ScriptedEvent::up:
+            in.leftDown = false;
+            break;
+        case ScriptedEvent::key:
+            hitKey(in, e.keyCode);
+            break;
         }
     }
 }
@@ -69,8 +77,11 @@ void pumpEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         switch (event.type) {
-        case SDL_QUIT: throw QuitRequested{};
-        case SDL_MOUSEMOTION: internal::moveTo(in, event.motion.x, event.motion.y); break;
+        case SDL_QUIT:
+            throw QuitRequested{};
+        case SDL_MOUSEMOTION:
+            internal::moveTo(in, event.motion.x, event.motion.y);
+            break;
         case SDL_MOUSEBUTTONDOWN:
             if (event.button.button == SDL_BUTTON_LEFT) {
                 internal::moveTo(in, event.button.x, event.button.y);
@@ -83,15 +94,27 @@ void pumpEvents() {
         case SDL_KEYDOWN:
             if (event.key.repeat) break;
             switch (event.key.keysym.sym) {
-            case SDLK_ESCAPE: internal::hitKey(in, Key::Escape); break;
-            case SDLK_SPACE: internal::hitKey(in, Key::Space); break;
-            case SDLK_s: internal::hitKey(in, Key::S); break;
-            case SDLK_h: internal::hitKey(in, Key::H); break;
-            default: break;
+            case SDLK_ESCAPE:
+                internal::hitKey(in, Key::Escape);
+                break;
+            case SDLK_SPACE:
+                internal::hitKey(in, Key::Space);
+                break;
+            case SDLK_s:
+                internal::hitKey(in, Key::S);
+                break;
+            case SDLK_h:
+                internal::hitKey(in, Key::H);
+                break;
+            default:
+                break;
             }
             break;
-        case SDL_RENDER_DEVICE_RESET: internal::recreateCanvas(); break;
-        default: break;
+        case SDL_RENDER_DEVICE_RESET:
+            internal::recreateCanvas();
+            break;
+        default:
+            break;
         }
     }
 }
@@ -104,9 +127,15 @@ void pollSystem() {
     pumpEvents();
 }
 
-int mouseX() { return internal::input().mouseX; }
-int mouseY() { return internal::input().mouseY; }
-bool leftDown() { return internal::input().leftDown; }
+int mouseX() {
+    return internal::input().mouseX;
+}
+int mouseY() {
+    return internal::input().mouseY;
+}
+bool leftDown() {
+    return internal::input().leftDown;
+}
 
 int leftHits() {
     auto& in = internal::input();

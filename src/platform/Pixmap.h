@@ -12,7 +12,7 @@ class Pixmap;
 using PixmapPtr = std::shared_ptr<Pixmap>;
 
 class Pixmap {
-public:
+  public:
     Pixmap(int width, int height, uint32_t fill = 0);
 
     static PixmapPtr create(int width, int height, uint32_t fill = 0) {
@@ -47,7 +47,7 @@ public:
     // The platform keeps a texture made from this pixmap here when it is drawn directly.
     std::shared_ptr<void> texture;
 
-private:
+  private:
     size_t index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }
     int width_;
     int height_;
@@ -58,10 +58,18 @@ private:
 constexpr uint32_t argb(uint32_t a, uint32_t r, uint32_t g, uint32_t b) {
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
-constexpr uint32_t alphaOf(uint32_t p) { return p >> 24; }
-constexpr uint32_t redOf(uint32_t p) { return (p >> 16) & 0xFF; }
-constexpr uint32_t greenOf(uint32_t p) { return (p >> 8) & 0xFF; }
-constexpr uint32_t blueOf(uint32_t p) { return p & 0xFF; }
+constexpr uint32_t alphaOf(uint32_t p) {
+    return p >> 24;
+}
+constexpr uint32_t redOf(uint32_t p) {
+    return (p >> 16) & 0xFF;
+}
+constexpr uint32_t greenOf(uint32_t p) {
+    return (p >> 8) & 0xFF;
+}
+constexpr uint32_t blueOf(uint32_t p) {
+    return p & 0xFF;
+}
 
 // Decodes a PNG or JPEG file (recognised by its contents); null when it cannot be read.
 PixmapPtr loadPixmap(const std::string& path);

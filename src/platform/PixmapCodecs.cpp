@@ -2,17 +2,21 @@
 #include "platform/Files.h"
 #include "platform/Pixmap.h"
 
+#include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <csetjmp>
 #include <jpeglib.h>
 #include <png.h>
 
 namespace platform {
 namespace {
 
-bool isPng(const std::vector<uint8_t>& b) { return b.size() >= 8 && png_sig_cmp(b.data(), 0, 8) == 0; }
-bool isJpeg(const std::vector<uint8_t>& b) { return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF; }
+bool isPng(const std::vector<uint8_t>& b) {
+    return b.size() >= 8 && png_sig_cmp(b.data(), 0, 8) == 0;
+}
+bool isJpeg(const std::vector<uint8_t>& b) {
+    return b.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF;
+}
 
 PixmapPtr decodePng(const std::vector<uint8_t>& bytes) {
     png_image image;
@@ -38,7 +42,9 @@ struct JpegError {
     jmp_buf jump;
 };
 
-void jpegErrorExit(j_common_ptr info) { longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1); }
+void jpegErrorExit(j_common_ptr info) {
+    longjmp(reinterpret_cast<JpegError*>(info->err)->jump, 1);
+}
 void jpegSilent(j_common_ptr, int) {}
 
 PixmapPtr decodeJpeg(const std::vector<uint8_t>& bytes) {

@@ -39,8 +39,14 @@ Random& globalRandom() {
     return random;
 }
 
-void seedRnd(uint64_t seed) { globalRandom().seed(seed); }
-int Rand(int low, int high) { return globalRandom().range(low, high); }
-float Rnd(float low, float high) { return globalRandom().rangef(low, high); }
+void seedRnd(uint64_t seed) {
+    globalRandom().seed(seed);
+}
+int Rand(int low, int high) {
+    return globalRandom().range(low, high);
+}
+float Rnd(float low, float high) {
+    return globalRandom().rangef(low, high);
+}
 
 } // namespace platform

@@ -7,7 +7,7 @@
 namespace platform {
 
 class Random {
-public:
+  public:
     explicit Random(uint64_t seed = 0x853c49e6748fea9bULL) { seed_(seed); }
     void seed(uint64_t seed) { seed_(seed); }
     uint32_t next();
@@ -16,7 +16,7 @@ public:
     // Uniform in [low, high).
     float rangef(float low, float high);
 
-private:
+  private:
     void seed_(uint64_t seed);
     uint64_t state_ = 0;
 };

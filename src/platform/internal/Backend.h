@@ -23,7 +23,7 @@ struct GraphicsState {
     bool vsync = false;
     bool cursorVisible = true;
     std::string title;
-    uint64_t generation = 1; // bumped when textures must be made again
+    uint64_t generation = 1;             // bumped when textures must be made again
     SDL_FRect letterbox{0, 0, 800, 600}; // where the canvas lands in the window, in output pixels
     long presented = 0;
     double nextPresentMs = 0;

@@ -1,0 +1,4 @@
+// The credits screen (being built).
+#include "app/TCredits.h"
+
+std::shared_ptr<TCredits> autorzy;

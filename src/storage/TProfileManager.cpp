@@ -1,0 +1,4 @@
+// Saved-game files (being built).
+#include "storage/TProfileManager.h"
+
+std::shared_ptr<TProfileManager> profileManager;
