@@ -10,7 +10,7 @@ packages=(
     fonts-comfortaa
 )
 if [[ "${1:-}" == "--test" ]]; then
-    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool clang libclang-rt-14-dev)
+    packages+=(libgtest-dev libgmock-dev xvfb xauth xdotool libgl1-mesa-dri clang libclang-rt-14-dev)
 fi
 
 missing=()
