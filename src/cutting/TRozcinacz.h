@@ -1,8 +1,85 @@
-// The cutter (being built).
+// The cutter: flood-fills the regions between the cut lines, copies each region of the picture into a
+// bevelled piece image, links neighbouring pieces and shuffles the drawing order, keeping the loading
+// screen and the music alive while it works.
 #pragma once
 
-#include <memory>
+#include "core/TWsp.h"
+#include "cutting/TPuzel.h"
+#include "cutting/TSasiad.h"
+#include "platform/Image.h"
+#include "platform/Pixmap.h"
 
-class TRozcinacz {};
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TRozcinacz {
+public:
+    platform::PixmapPtr picture;
+    // The first cut-line pixmap, kept as it came.
+    platform::PixmapPtr linesCopy;
+    // The second cut-line pixmap: the fill marks the pixels it takes in it.
+    platform::PixmapPtr workLines;
+    // Creation order until wylosuj shuffles it; becomes the board's item list.
+    std::vector<TPuzelPtr> pieces;
+    std::vector<TPuzelPtr> piecesInOrder;
+    std::vector<TWsp> lastEdge;
+    // Bounding box of the last fill in picture pixels, the cut line around the piece included.
+    float boxLeft = 0;
+    float boxTop = 0;
+    float boxRight = 0;
+    float boxBottom = 0;
+    int maxX = 0;
+    int maxY = 0;
+    float scale = 0;
+    int originX = 0;
+    int originY = 0;
+    int nextId = 0;
+    // The main menu's background, shown behind the clock while cutting; set at start-up.
+    platform::ImagePtr loadingPicture;
+
+    // Takes the picture (loaded from the path) and the two cut-line pixmaps; returns the picture.
+    platform::PixmapPtr setup(const std::string& picturePath, platform::PixmapPtr linesA, platform::PixmapPtr linesB);
+    platform::PixmapPtr setup(platform::PixmapPtr picturePixmap, platform::PixmapPtr linesA,
+                              platform::PixmapPtr linesB);
+    // Cuts the whole picture into `pieces`; the last three arguments are not used.
+    void potnij(int width, int height, int a, int b, int c);
+    // One frame of the loading screen, presented at most once per 1/60 s.
+    void update();
+    void draw();
+
+    // Fills the region around (x, y) and returns it as a pixmap of its bounding box (boxLeft, boxTop
+    // at its origin): picture pixels inside the region and on its cut line, 0x00FF00FF elsewhere.
+    platform::PixmapPtr wytnijObrazek(int x, int y);
+    // The bevel passes work in place on such a bounding-box pixmap and return it.
+    platform::PixmapPtr stworzKrawedzieV(platform::PixmapPtr pm);
+    platform::PixmapPtr stworzKrawedzieH(platform::PixmapPtr pm);
+    TPuzelPtr stworzPuzel(int x, int y);
+    void stworzSasiadow();
+    TSasiadPtr stworzSasiada(const TPuzelPtr& owner, const TPuzelPtr& neighbour);
+    void wylosuj();
+
+    // A cut-line pixel.
+    static int col(uint32_t value) { return (value & 0xFFFFFFu) == 0xFFFFFFu ? 1 : 0; }
+    // An interior pixel that no piece has taken yet.
+    static int col1(uint32_t value) {
+        const uint32_t rgb = value & 0xFFFFFFu;
+        return rgb != 0xFFFFFFu && rgb != 0xFFFF00u ? 1 : 0;
+    }
+
+private:
+    bool _readyToCut(int width, int height) const;
+    void _prepareBuffers();
+
+    // Fill queue and edge list of the current fill, as packed (y << 16 | x).
+    std::vector<uint32_t> queue_;
+    std::vector<uint32_t> edge_;
+    // For every picture pixel, 1 + the id of the piece whose fill took it (0: none), so that the
+    // neighbour search finds the pieces sharing a cut-line pixel without scanning edge lists.
+    std::vector<uint32_t> owner_;
+    bool presented_ = false;
+    int lastPresent_ = 0;
+};
 
 extern std::shared_ptr<TRozcinacz> rozcinacz;

@@ -16,7 +16,6 @@ namespace {
 struct AudioState {
     bool tried = false;
     bool open = false;
-    uint64_t session = 0;        // sounds loaded in an earlier session must not be freed into this one
     std::vector<uint64_t> owner; // per mixer channel: the generation of the play that holds it
     uint64_t nextGeneration = 1;
 };
@@ -46,7 +45,6 @@ bool openAudio() {
         return false;
     }
     a.open = true;
-    ++a.session;
     a.owner.assign(static_cast<size_t>(Mix_AllocateChannels(firstChannels)), 0);
     return true;
 }
@@ -61,7 +59,6 @@ void closeAudio() {
     }
     a.open = false;
     a.tried = false;
-    ++a.session;
     a.owner.clear();
 }
 
@@ -69,8 +66,9 @@ bool audioAvailable() {
     return audio().open;
 }
 
+// Safe after the device closed too: the mixer then only releases the sample memory.
 Sound::~Sound() {
-    if (chunk_ && audio().open) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
+    if (chunk_) Mix_FreeChunk(static_cast<Mix_Chunk*>(chunk_));
 }
 
 SoundPtr loadSound(const std::string& path, bool loop) {

@@ -4,7 +4,7 @@
 #include <memory>
 
 class TProfileManager {
-public:
+  public:
     void setup() {}
 };
 
