@@ -21,6 +21,7 @@
 #include "platform/Random.h"
 #include "platform/System.h"
 #include "play/TPuzzelGame.h"
+#include "play/TSpark.h"
 #include "storage/TProfileManager.h"
 
 #include <cstdio>
@@ -90,11 +91,12 @@ void openGraphics(int fullScreen) {
 void loadAll() {
     mouse->loadCursor("gfx/kursor.png", 1, 1);
     game->setup();
+    rozcinacz->loadingPicture = game->background; // the cutter shows it behind its clock
     puzzelGame->setup();
     profileManager->setup();
     wyborZestawu->setup();
     TZegar::setup();
-    // loadSparks() joins here with the sparks.
+    loadSparks();
     autorzy->setup();
     moreGamesWindow->setup();
     settings->setup();

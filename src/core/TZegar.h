@@ -8,7 +8,7 @@
 #include <memory>
 
 class TZegar {
-public:
+  public:
     int x = 0;
     int y = 0;
     int frame = 0;

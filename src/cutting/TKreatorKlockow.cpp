@@ -12,9 +12,14 @@ std::shared_ptr<TKreatorKlockow> kreatorKlockow;
 
 namespace {
 
-// Float to int, toward zero. The shape formulas compute in single precision, as stored grids expect.
-int tr(float v) { return static_cast<int>(v); }
-float fl(int v) { return static_cast<float>(v); }
+// Float to int, toward zero. The formulas compute in single precision throughout: where a truncation
+// lands decides the pixels, and a grid must always give the same lines.
+int tr(float v) {
+    return static_cast<int>(v);
+}
+float fl(int v) {
+    return static_cast<float>(v);
+}
 
 struct Pt {
     int x, y;
@@ -44,8 +49,8 @@ void TKreatorKlockow::createGrid(float columnsArg, float rowsArg, float width, f
     }
 }
 
-void TKreatorKlockow::_stworzTablicePunktow(float cellW, float cellH, float columnsArg, float rowsArg, int jitterX,
-                                            int jitterY) {
+void TKreatorKlockow::_stworzTablicePunktow(float cellW, float cellH, float columnsArg, float rowsArg,
+                                            int jitterX, int jitterY) {
     const int across = static_cast<int>(columnsArg + 2);
     const int down = static_cast<int>(rowsArg + 2);
     gridPoints.assign(across, std::vector<TWsp>(down));
@@ -68,16 +73,29 @@ void TKreatorKlockow::_edge(const TWsp& a, const TWsp& b, int vertical) {
     if (style == 10) kind = vertical ? platform::Rand(0, 4) : platform::Rand(0, 3);
     const int w = pieceWidth, h = pieceHeight;
     switch (kind) {
-    case 0: drawShapedLine(a.x, a.y, b.x, b.y, w, h, vertical, d); break;
-    case 1: drawSimpleShapedLine(a.x, a.y, b.x, b.y, w, h, vertical, d); break;
-    case 2: drawZigLine(a.x, a.y, b.x, b.y, w, h, vertical, d); break;
-    case 3: drawZigLine2(a.x, a.y, b.x, b.y, w, h, vertical, d); break;
-    case 4: drawZigShapeLine(a.x, a.y, b.x, b.y, w, h, vertical, d); break;
-    default: break; // an unknown style leaves the edge uncut
+    case 0:
+        drawShapedLine(a.x, a.y, b.x, b.y, w, h, vertical, d);
+        break;
+    case 1:
+        drawSimpleShapedLine(a.x, a.y, b.x, b.y, w, h, vertical, d);
+        break;
+    case 2:
+        drawZigLine(a.x, a.y, b.x, b.y, w, h, vertical, d);
+        break;
+    case 3:
+        drawZigLine2(a.x, a.y, b.x, b.y, w, h, vertical, d);
+        break;
+    case 4:
+        drawZigShapeLine(a.x, a.y, b.x, b.y, w, h, vertical, d);
+        break;
+    default:
+        break; // an unknown style leaves the edge uncut
     }
 }
 
-std::shared_ptr<TWsp> TKreatorKlockow::getWH() const { return TWsp::Create(pieceWidth, pieceHeight, 0); }
+std::shared_ptr<TWsp> TKreatorKlockow::getWH() const {
+    return TWsp::Create(pieceWidth, pieceHeight, 0);
+}
 
 void TKreatorKlockow::addline(int x1, int y1, int x2, int y2, float scale) {
     auto shape = std::make_shared<TShape>();
@@ -85,8 +103,8 @@ void TKreatorKlockow::addline(int x1, int y1, int x2, int y2, float scale) {
     shapes.push_back(std::move(shape));
 }
 
-void TKreatorKlockow::addShape(int startX, int startY, int endX, int endY, int controlX, int controlY, int flag,
-                               float scale) {
+void TKreatorKlockow::addShape(int startX, int startY, int endX, int endY, int controlX, int controlY,
+                               int flag, float scale) {
     auto shape = std::make_shared<TShape>();
     shape->createShape(startX, startY, endX, endY, controlX, controlY, flag, scale);
     shapes.push_back(std::move(shape));
@@ -118,7 +136,8 @@ void TKreatorKlockow::drawShapedLine(int xa, int ya, int xb, int yb, int w, int 
     addShape(p3.x, p3.y, p4.x, p4.y, c3.x, c3.y, 0, 1.0f);
 }
 
-void TKreatorKlockow::drawSimpleShapedLine(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d) {
+void TKreatorKlockow::drawSimpleShapedLine(int xa, int ya, int xb, int yb, int w, int h, int vertical,
+                                           int d) {
     const Pt c = vertical ? Pt{xa + d * (w / 5), ya + h / 2} : Pt{xa + w / 2, ya + d * (h / 5)};
     addShape(xa, ya, xb, yb, c.x, c.y, 0, 1.0f);
 }
@@ -184,8 +203,8 @@ platform::PixmapPtr TKreatorKlockow::drawOn(int width, int height) const {
     };
     for (const auto& shape : shapes) {
         for (const Tline& l : shape->lines) {
-            const uint32_t colour = platform::argb(255, std::clamp(l.red, 0, 255), std::clamp(l.green, 0, 255),
-                                                   std::clamp(l.blue, 0, 255));
+            const uint32_t colour = platform::argb(255, std::clamp(l.red, 0, 255),
+                                                   std::clamp(l.green, 0, 255), std::clamp(l.blue, 0, 255));
             line(l.x1, l.y1, l.x2, l.y2, colour);
         }
     }

@@ -10,7 +10,7 @@
 #include <vector>
 
 class TKreatorKlockow {
-public:
+  public:
     std::vector<TShapePtr> shapes;
     int columns = 0;
     int rows = 0;
@@ -31,7 +31,8 @@ public:
     void draw() const;
 
     void addline(int x1, int y1, int x2, int y2, float scale);
-    void addShape(int startX, int startY, int endX, int endY, int controlX, int controlY, int flag, float scale);
+    void addShape(int startX, int startY, int endX, int endY, int controlX, int controlY, int flag,
+                  float scale);
 
     // One edge from (xa, ya) to (xb, yb); vertical is 1 for an edge between two pieces side by side;
     // d = +1 points the tab toward +x or +y.
@@ -41,7 +42,7 @@ public:
     void drawZigLine2(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d);
     void drawZigShapeLine(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d);
 
-private:
+  private:
     void _stworzTablicePunktow(float cellW, float cellH, float columns, float rows, int jitterX, int jitterY);
     void _edge(const TWsp& a, const TWsp& b, int vertical);
 };

@@ -15,7 +15,7 @@
 #include <vector>
 
 class TRozcinacz {
-public:
+  public:
     platform::PixmapPtr picture;
     // The first cut-line pixmap, kept as it came.
     platform::PixmapPtr linesCopy;
@@ -40,7 +40,8 @@ public:
     platform::ImagePtr loadingPicture;
 
     // Takes the picture (loaded from the path) and the two cut-line pixmaps; returns the picture.
-    platform::PixmapPtr setup(const std::string& picturePath, platform::PixmapPtr linesA, platform::PixmapPtr linesB);
+    platform::PixmapPtr setup(const std::string& picturePath, platform::PixmapPtr linesA,
+                              platform::PixmapPtr linesB);
     platform::PixmapPtr setup(platform::PixmapPtr picturePixmap, platform::PixmapPtr linesA,
                               platform::PixmapPtr linesB);
     // Cuts the whole picture into `pieces`; the last three arguments are not used.
@@ -52,7 +53,8 @@ public:
     // Fills the region around (x, y) and returns it as a pixmap of its bounding box (boxLeft, boxTop
     // at its origin): picture pixels inside the region and on its cut line, 0x00FF00FF elsewhere.
     platform::PixmapPtr wytnijObrazek(int x, int y);
-    // The bevel passes work in place on such a bounding-box pixmap and return it.
+    // The bevel passes, one at a time, in place on such a bounding-box pixmap. stworzPuzel does both
+    // and the masking in one walk over the pixels.
     platform::PixmapPtr stworzKrawedzieV(platform::PixmapPtr pm);
     platform::PixmapPtr stworzKrawedzieH(platform::PixmapPtr pm);
     TPuzelPtr stworzPuzel(int x, int y);
@@ -68,16 +70,35 @@ public:
         return rgb != 0xFFFFFFu && rgb != 0xFFFF00u ? 1 : 0;
     }
 
-private:
+  private:
     bool _readyToCut(int width, int height) const;
+    // The picture and lines are fit to cut and (x, y) lies in the picture; says why not otherwise.
+    bool _canFill(int x, int y) const;
+    // Sizes the working buffers for the picture and reads the work lines into map_.
     void _prepareBuffers();
+    // The fill itself: the edge list, the box and the taken pixels (in map_). (x, y) is a free pixel,
+    // as potnij picks them.
+    void _fill(int x, int y);
+    // The region of the last fill, bevelled and masked: the finished piece image.
+    platform::PixmapPtr _bevelledRegion();
+    void _fillLineKnots();
 
-    // Fill queue and edge list of the current fill, as packed (y << 16 | x).
-    std::vector<uint32_t> queue_;
-    std::vector<uint32_t> edge_;
-    // For every picture pixel, 1 + the id of the piece whose fill took it (0: none), so that the
-    // neighbour search finds the pieces sharing a cut-line pixel without scanning edge lists.
-    std::vector<uint32_t> owner_;
+    // The work lines as one value per pixel, with a one-pixel frame of "outside" around the picture
+    // so that the fill needs no bounds tests: free, a cut line, taken before this cut, or taken by a
+    // fill of this cut (1 + the id of its piece; with the top bit for a seed its fill never took).
+    // Pieces sharing a cut-line pixel are found through it without scanning edge lists.
+    std::vector<uint16_t> map_;
+    uint32_t label_ = 0; // of the last fill
+    int paddedWidth_ = 0;
+    const platform::Pixmap* preparedFor_ = nullptr;
+    // Fill queue and edge list of the current fill, as packed (y << 16 | x); sized once per picture so
+    // that the fill never checks for room.
+    std::unique_ptr<uint32_t[]> queue_;
+    std::unique_ptr<uint32_t[]> edge_;
+    size_t capacity_ = 0;
+    // The bottom shading: each column's last four values as read, and its highlight countdown.
+    std::vector<uint32_t> recentRows_;
+    std::vector<uint8_t> highlight_;
     bool presented_ = false;
     int lastPresent_ = 0;
 };

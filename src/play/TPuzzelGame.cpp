@@ -2,12 +2,14 @@
 #include "play/TPuzzelGame.h"
 
 #include "core/TMouse.h"
-#include "play/TSpark.h"
 #include "platform/System.h"
+#include "play/TSpark.h"
 
 std::shared_ptr<TPuzzelGame> puzzelGame;
 
-TPuzzelGame::TPuzzelGame() { pieceHost = this; }
+TPuzzelGame::TPuzzelGame() {
+    pieceHost = this;
+}
 
 TPuzzelGame::~TPuzzelGame() {
     if (pieceHost == this) pieceHost = nullptr;
@@ -19,7 +21,8 @@ int TPuzzelGame::moznaOver(const TPuzel& piece) {
     for (const auto& q : boardItems) {
         if (!q || !q->image) continue;
         const float w = static_cast<float>(q->image->width()), h = static_cast<float>(q->image->height());
-        if (mx > q->x && mx < q->x + w && my > q->y && my < q->y + h && q->drawOrder > piece.drawOrder) return 0;
+        if (mx > q->x && mx < q->x + w && my > q->y && my < q->y + h && q->drawOrder > piece.drawOrder)
+            return 0;
     }
     return 1;
 }

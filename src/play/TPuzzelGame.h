@@ -9,7 +9,7 @@
 #include <vector>
 
 class TPuzzelGame : public TPieceHost {
-public:
+  public:
     // The loose pieces in drawing order: first drawn first, last on top.
     std::vector<TPuzelPtr> boardItems;
     // Every piece of the puzzle in the cutter's creation order.
@@ -28,8 +28,8 @@ public:
     int moznaOver(const TPuzel& piece) override;
     void setPuzzel(const TPuzelPtr& piece) override;
     const std::vector<TPuzelPtr>& allPieceList() const override { return allPieces; }
-    void spark(int imageSlot, int x, int y, float scale, int life, int red, int green, int blue, int blendKind,
-               int spare, float vx, float vy) override;
+    void spark(int imageSlot, int x, int y, float scale, int life, int red, int green, int blue,
+               int blendKind, int spare, float vx, float vy) override;
 };
 
 extern std::shared_ptr<TPuzzelGame> puzzelGame;

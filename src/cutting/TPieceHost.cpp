@@ -1,0 +1,4 @@
+// The registered board.
+#include "cutting/TPieceHost.h"
+
+TPieceHost* pieceHost = nullptr;
