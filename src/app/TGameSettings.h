@@ -17,9 +17,13 @@ class TGameSettings {
     float editMusicLevel = 0.5f;
     float editSoundLevel = 0.5f;
 
-    // Reads the stored settings from the per-user folder (before the graphics mode opens).
+    // Reads the stored settings from the per-user folder (before the graphics mode opens); a missing
+    // file is written with the defaults, a damaged one is reported and left alone.
     void Load();
     void setup();
+    // Writes the stored values; false (after telling the player) when they could not be written.
+    bool save();
+    void stworzOpcje();
 
     // Where the settings are stored; empty when the per-user folder could not be made.
     std::string settingsPath() const;

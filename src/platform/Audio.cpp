@@ -103,7 +103,7 @@ bool Channel::current() const {
 }
 
 void Channel::setVolume(float volume) {
-    volume_ = std::clamp(volume, 0.0f, 1.0f);
+    volume_ = volume > 0 ? std::min(volume, 1.0f) : 0.0f; // negative or NaN levels are silence
     if (current()) Mix_Volume(index_, static_cast<int>(std::lround(volume_ * MIX_MAX_VOLUME)));
 }
 

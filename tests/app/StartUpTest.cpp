@@ -3,12 +3,15 @@
 #include "Headless.h"
 
 #include "app/StartUp.h"
+#include "app/TGameSettings.h"
+#include "audio/TOptions.h"
 #include "core/TDeltaTime.h"
 #include "platform/Draw.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Headless.h"
 #include "platform/Pixmap.h"
+#include "storage/TSCFunctions.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -42,6 +45,7 @@ struct GameRun {
     std::string titleAtLoading;
     bool cursorShownAtLoading = true;
     float firstMenuDelta = -1;
+    bool fullScreenInMenu = false;
     int result = -1;
 };
 
@@ -56,7 +60,10 @@ GameRun runGameUntilEscape(long escapeAtFrame) {
             run.cursorShownAtLoading = systemCursorVisible();
             headless::saveFrame(std::string(TESSARO_BINARY_PATH) + "/test-frames/loading-screen.png");
         }
-        if (frame == 2) run.firstMenuDelta = delta;
+        if (frame == 2) {
+            run.firstMenuDelta = delta;
+            run.fullScreenInMenu = isFullScreen();
+        }
         if (frame == escapeAtFrame) headless::queueKey(Key::Escape);
         if (frame > escapeAtFrame + 600) throw std::runtime_error("the game did not leave after Escape");
     });
@@ -77,6 +84,14 @@ TEST(StartUp, FirstRunMakesTheFoldersShowsTheLoadingScreenAndLeavesOnEscape) {
     EXPECT_EQ(myDocsFolder, userFolder);
     EXPECT_EQ(fileType(userFolder + "/data"), fileFolder);
     EXPECT_EQ(fileType(userFolder + "/profiles"), fileFolder);
+
+    // The settings file of a first run holds the defaults, and the game opened in a window.
+    auto stored = CreateTSCFile();
+    LoadTSCFile(stored, userFolder + "/data/options.tsc");
+    EXPECT_FLOAT_EQ(GetTSCNumberKey(stored, "options", "sound"), 0.5f);
+    EXPECT_FLOAT_EQ(GetTSCNumberKey(stored, "options", "music"), 0.5f);
+    EXPECT_FLOAT_EQ(GetTSCNumberKey(stored, "options", "ekran"), 0.0f);
+    EXPECT_FALSE(run.fullScreenInMenu);
 
     EXPECT_EQ(run.titleAtLoading, "Tessaro Puzzle Game");
     EXPECT_FALSE(run.cursorShownAtLoading);
@@ -110,4 +125,30 @@ TEST(StartUp, TheEntryPointRunsOnlyOnce) {
     headless::setFrameHook([](long) { FAIL() << "a second run must not draw"; });
     EXPECT_EQ(tessaroMain(), 0);
     headless::reset();
+}
+
+TEST(StartUp, StoredSettingsChooseFullScreenAndTheLiveVolumes) {
+    testing_support::TempHome home;
+    const std::string data = home.path() + "/Library/Preferences/.tessaroPuzzleGame/data";
+    ASSERT_TRUE(createFolders(data));
+    ASSERT_TRUE(saveText(data + "/options.tsc", "options{\n\tsound=7\n\tmusic=2.5\n\tekran=1.9\n}\n"));
+    const GameRun run = runGameUntilEscape(3);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_TRUE(run.fullScreenInMenu);
+    EXPECT_EQ(settings->fullScreen, 1);
+    EXPECT_FLOAT_EQ(options->soundVol, 0.7f);
+    EXPECT_FLOAT_EQ(options->musicVol, 0.25f);
+}
+
+TEST(StartUp, ADamagedSettingsFileIsReportedKeptAndTheDefaultsUsed) {
+    testing_support::TempHome home;
+    const std::string data = home.path() + "/Library/Preferences/.tessaroPuzzleGame/data";
+    ASSERT_TRUE(createFolders(data));
+    const std::string damaged = "options{\n\tsound=7\n\tmusic=";
+    ASSERT_TRUE(saveText(data + "/options.tsc", damaged));
+    const GameRun run = runGameUntilEscape(3);
+    EXPECT_EQ(run.result, 0);
+    EXPECT_FALSE(run.fullScreenInMenu);
+    EXPECT_FLOAT_EQ(options->soundVol, 0.05f);
+    EXPECT_EQ(loadText(data + "/options.tsc").value_or(""), damaged);
 }
