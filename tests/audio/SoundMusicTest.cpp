@@ -13,34 +13,11 @@
 
 namespace {
 
-void writeTone(const std::string& path) {
-    const int samples = 22050;
-    std::vector<uint8_t> bytes(44 + samples * 2);
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
-    auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
-    std::memcpy(&bytes[0], "RIFF", 4);
-    put32(4, static_cast<uint32_t>(36 + samples * 2));
-    std::memcpy(&bytes[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 1);
-    put32(24, 44100);
-    put32(28, 88200);
-    put16(32, 2);
-    put16(34, 16);
-    std::memcpy(&bytes[36], "data", 4);
-    put32(40, static_cast<uint32_t>(samples * 2));
-    for (int i = 0; i < samples; ++i) {
-        put16(44 + i * 2, static_cast<uint16_t>(static_cast<int16_t>(6000 * std::sin(i * 0.03))));
-    }
-    ASSERT_TRUE(platform::saveBytes(path, bytes));
-}
-
 class SoundAndMusic : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(platform::openAudio());
-        writeTone(dir.path() + "/music.wav");
+        ASSERT_TRUE(testing_support::writeToneWav(dir.path() + "/music.wav", 22050));
         options = std::make_shared<TOptions>();
         songManager = std::make_shared<TSongManager>();
         muzyka = nullptr;

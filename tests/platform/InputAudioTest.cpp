@@ -36,36 +36,10 @@ TEST(Input, HitsAreCountedUntilReadAndHeldFollowsTheButton) {
     EXPECT_EQ(leftHits(), 0);
 }
 
-namespace {
-
-// A short 16-bit mono WAV tone.
-void writeTone(const std::string& path, int samples) {
-    std::vector<uint8_t> bytes(44 + samples * 2);
-    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
-    auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
-    std::memcpy(&bytes[0], "RIFF", 4);
-    put32(4, static_cast<uint32_t>(36 + samples * 2));
-    std::memcpy(&bytes[8], "WAVEfmt ", 8);
-    put32(16, 16);
-    put16(20, 1);
-    put16(22, 1);
-    put32(24, 44100);
-    put32(28, 88200);
-    put16(32, 2);
-    put16(34, 16);
-    std::memcpy(&bytes[36], "data", 4);
-    put32(40, static_cast<uint32_t>(samples * 2));
-    for (int i = 0; i < samples; ++i)
-        put16(44 + i * 2, static_cast<uint16_t>(static_cast<int16_t>(8000 * std::sin(i * 0.05))));
-    ASSERT_TRUE(saveBytes(path, bytes));
-}
-
-} // namespace
-
 TEST(Audio, ChannelsPlayStopAndNeverTouchALaterSound) {
     ASSERT_TRUE(openAudio()) << "the dummy audio driver should always open";
     testing_support::TempFolder dir;
-    writeTone(dir.path() + "/tone.wav", 44100);
+    ASSERT_TRUE(testing_support::writeToneWav(dir.path() + "/tone.wav", 44100));
     EXPECT_FALSE(loadSound(dir.path() + "/none.ogg", false));
     auto once = loadSound(dir.path() + "/tone.wav", false);
     auto looped = loadSound(dir.path() + "/TONE.WAV", true);

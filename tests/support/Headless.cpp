@@ -7,7 +7,9 @@
 #include "platform/Headless.h"
 #include "platform/System.h"
 
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace testing_support {
@@ -87,6 +89,29 @@ std::string HeadlessTest::saveCanvas(const std::string& name) {
     const std::string path = folder + "/" + name + ".png";
     platform::savePng(*canvas(), path);
     return path;
+}
+
+bool writeToneWav(const std::string& path, int samples) {
+    std::vector<uint8_t> bytes(44 + static_cast<size_t>(samples) * 2);
+    auto put32 = [&](size_t at, uint32_t v) { std::memcpy(&bytes[at], &v, 4); };
+    auto put16 = [&](size_t at, uint16_t v) { std::memcpy(&bytes[at], &v, 2); };
+    std::memcpy(&bytes[0], "RIFF", 4);
+    put32(4, static_cast<uint32_t>(36 + samples * 2));
+    std::memcpy(&bytes[8], "WAVEfmt ", 8);
+    put32(16, 16);    // format chunk size
+    put16(20, 1);     // PCM
+    put16(22, 1);     // mono
+    put32(24, 44100); // samples per second
+    put32(28, 88200); // bytes per second
+    put16(32, 2);     // bytes per frame
+    put16(34, 16);    // bits per sample
+    std::memcpy(&bytes[36], "data", 4);
+    put32(40, static_cast<uint32_t>(samples * 2));
+    for (int i = 0; i < samples; ++i) {
+        put16(44 + static_cast<size_t>(i) * 2,
+              static_cast<uint16_t>(static_cast<int16_t>(6000 * std::sin(i * 0.03))));
+    }
+    return platform::saveBytes(path, bytes);
 }
 
 bool closeColour(uint32_t a, uint32_t b, int tolerance) {

@@ -65,6 +65,10 @@ class HeadlessTest : public ::testing::Test {
     std::string saveCanvas(const std::string& name);
 };
 
+// Writes a mono 16-bit 44.1 kHz WAV file holding a soft sine tone of `samples` samples; false when it
+// cannot be written.
+bool writeToneWav(const std::string& path, int samples);
+
 // Colour distance helper: true when the two pixels' colour channels differ by at most `tolerance`.
 bool closeColour(uint32_t a, uint32_t b, int tolerance);
 
