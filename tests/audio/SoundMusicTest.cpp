@@ -7,8 +7,6 @@
 #include "platform/Audio.h"
 #include "platform/Files.h"
 
-#include <cmath>
-#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {

@@ -6,8 +6,6 @@
 #include "platform/Headless.h"
 #include "platform/Input.h"
 
-#include <cmath>
-#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace platform;
