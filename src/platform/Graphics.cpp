@@ -56,9 +56,9 @@ void updateLetterbox() {
     g.letterbox = {(outW - w) / 2.0f, (outH - h) / 2.0f, w, h};
 }
 
-// Waits until the next frame is due. Without vsync frames follow a fixed 60 Hz schedule. With vsync
-// the present itself waits for the display; the limiter then only sleeps to a point safely before the
-// next refresh (so a frame never misses one), which still caps a display faster than 60 Hz.
+// Waits until the next frame is due on a fixed 60 Hz schedule. With vsync the present then waits for
+// the display as well; because the schedule is absolute, a frame that just misses a refresh costs one
+// refresh of latency, never a halved frame rate, and a faster display is still capped at 60.
 void pace() {
     auto& g = graphics();
     auto& headless = headlessState();
@@ -68,12 +68,10 @@ void pace() {
     }
     const double period = 1000.0 / 60.0;
     double now = nowMs();
-    const double due = g.vsync ? g.lastPresentMs + period - 1.5 : g.nextPresentMs;
-    if (due - now > 0.2) {
-        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(due - now));
+    if (g.nextPresentMs - now > 0.2) {
+        std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(g.nextPresentMs - now));
         now = nowMs();
     }
-    g.lastPresentMs = now;
     // Fell more than a frame behind (a long load): start counting again instead of racing to catch up.
     g.nextPresentMs = now - g.nextPresentMs > period ? now + period : g.nextPresentMs + period;
 }
@@ -156,9 +154,6 @@ bool openGraphics(int width, int height, bool fullScreen) {
         g.window = nullptr;
         return false;
     }
-    SDL_RendererInfo info;
-    SDL_GetRendererInfo(g.renderer, &info);
-    g.vsync = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
     ++g.generation;
     if (!internal::makeCanvas()) {
         std::fprintf(stderr, "Cannot make the drawing canvas: %s\n", SDL_GetError());

@@ -20,14 +20,12 @@ struct GraphicsState {
     int width = 800;
     int height = 600;
     bool fullScreen = false;
-    bool vsync = false;
     bool cursorVisible = true;
     std::string title;
     uint64_t generation = 1;             // bumped when textures must be made again
     SDL_FRect letterbox{0, 0, 800, 600}; // where the canvas lands in the window, in output pixels
     long presented = 0;
     double nextPresentMs = 0;
-    double lastPresentMs = 0;
 };
 
 struct DrawState {
