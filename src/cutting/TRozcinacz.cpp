@@ -1,7 +1,10 @@
 // The cut: fill, bevel, piece images, neighbour links and the shuffle. Pixels are read and written
-// straight in memory and each piece's buffer covers only its bounding box; the pieces, their pixels,
-// edge lists, links and order are exactly those of the pixel-by-pixel description of the cut.
+// straight in memory, a piece's buffers cover only its bounding box, and the row loops go several
+// pixels at a time (CutRows); the pieces, their pixels, edge lists, links and order are exactly those
+// of a cut that goes pixel by pixel.
 #include "cutting/TRozcinacz.h"
+
+#include "cutting/CutRows.h"
 
 #include "audio/TSongManager.h"
 #include "core/Screen.h"
@@ -13,6 +16,7 @@
 #include "platform/System.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -20,43 +24,42 @@
 
 std::shared_ptr<TRozcinacz> rozcinacz;
 
+using namespace cutrows;
+
 namespace {
 
-constexpr uint32_t outside = 0x00FF00FFu; // not part of the piece; transparent once masked
-constexpr uint32_t taken = 0xFFFFFF00u;   // a pixel some fill has taken
-constexpr int maxWidth = 800;             // the fill's pixmap size in the original layout
+constexpr int maxWidth = 800; // the largest picture the cut takes
 constexpr int maxHeight = 600;
 constexpr int framePeriodMs = 17; // a present at most once per 1/60 s
 // The music update is cheap but not free; every few thousand fill rounds keeps it well under a
 // frame apart without costing the fill anything measurable.
 constexpr size_t musicRounds = 4096;
 
-// map_ values. Labels of this cut's fills lie below mapPretaken with the seed bit clear or set.
-constexpr uint16_t mapFree = 0, mapPretaken = 0xFFFD, mapOutside = 0xFFFE, mapLine = 0xFFFF;
+// Labels in map_ carry the seed bit for a seed its own fill never took.
 constexpr uint16_t seedBit = 0x8000, labelBits = 0x7FFF;
 constexpr uint32_t maxLabel = 0x7FFC;
 
+// A pixel in the fill's queue and edge list: its place in map_ in the low bits, its column in map_
+// from fillColumn up.
+constexpr uint32_t fillColumn = 1u << 19;
+constexpr uint32_t fillPlace = fillColumn - 1;
+static_assert((maxWidth + 2) * (maxHeight + 2) <= fillPlace &&
+              (maxWidth + 2) * uint64_t{fillColumn} <= 0xFFFFFFFFu);
+
+// The row of a place in map_, by a multiplication: for places below 2^19 and rows of at most 802, the
+// rounded-up reciprocal is off by less than 2^-13, while a quotient falls short of the next whole
+// number by at least 1/802.
+class RowOf {
+  public:
+    explicit RowOf(size_t stride) : reciprocal_(((uint64_t{1} << 32) + stride - 1) / stride) {}
+    uint32_t operator()(uint32_t place) const { return static_cast<uint32_t>((place * reciprocal_) >> 32); }
+
+  private:
+    uint64_t reciprocal_;
+};
+
 bool isLabel(uint16_t v) {
     return v != mapFree && v < mapPretaken;
-}
-
-uint32_t lighten(uint32_t c, int by) {
-    const uint32_t r = std::min<uint32_t>(255, platform::redOf(c) + by);
-    const uint32_t g = std::min<uint32_t>(255, platform::greenOf(c) + by);
-    const uint32_t b = std::min<uint32_t>(255, platform::blueOf(c) + by);
-    return platform::argb(255, r, g, b);
-}
-
-uint32_t darken(uint32_t c, int by) {
-    const int r = std::max(0, static_cast<int>(platform::redOf(c)) - by);
-    const int g = std::max(0, static_cast<int>(platform::greenOf(c)) - by);
-    const int b = std::max(0, static_cast<int>(platform::blueOf(c)) - by);
-    return platform::argb(255, r, g, b);
-}
-
-// The transparent key: 255, 0, 255 becomes fully transparent, everything else fully opaque.
-uint32_t masked(uint32_t c) {
-    return (c & 0xFFFFFFu) == 0xFF00FFu ? (c & 0xFFFFFFu) : (c | 0xFF000000u);
 }
 
 void tell(const std::string& text) {
@@ -65,6 +68,44 @@ void tell(const std::string& text) {
 
 std::string sizeText(const platform::PixmapPtr& p) {
     return p ? std::to_string(p->width()) + " x " + std::to_string(p->height()) : std::string("missing");
+}
+
+// A piece's box (its place and size in the picture) in the layout of its working buffers: each row
+// with `before` pixels of margin before it, `before` rows of margin above the box and `below` rows
+// below it. For the bevel, the pixels that the bevel of a pixel depends on, along its row, up and down
+// its column, are then at fixed distances, so that the whole box is worked out in one loop. With no
+// margins, the layout of the piece image itself.
+struct Box {
+    int left, top, width, height, before, below;
+    size_t span;   // from one row to the next
+    size_t origin; // of the box's top-left pixel
+
+    // (A box left empty by a fill of a single pixel at the left or top of the picture has no pixels.)
+    Box(const TRozcinacz& cut, int marginBefore, int marginBelow)
+        : left(static_cast<int>(cut.boxLeft)), top(static_cast<int>(cut.boxTop)),
+          width(std::max(0, static_cast<int>(cut.boxRight) - left + 1)),
+          height(std::max(0, static_cast<int>(cut.boxBottom) - top + 1)), before(marginBefore),
+          below(marginBelow), span(static_cast<size_t>(width) + before), origin(before * span + before) {}
+    size_t at(int x, int y) const { return origin + static_cast<size_t>(y) * span + static_cast<size_t>(x); }
+    // The box and its margins.
+    size_t size() const { return at(0, height + below); }
+};
+
+// The margins of the solid pixels: none above the box or before a row, where highlights start, and all
+// below it, where no run of piece pixels ends as far as the bevel is concerned.
+void solidMargins(const Box& box, uint8_t* solid) {
+    std::fill_n(solid, box.origin, 0);
+    for (int y = 1; y <= box.height; ++y) std::fill_n(solid + box.at(0, y) - box.before, box.before, 0);
+    std::fill(solid + box.at(0, box.height), solid + box.size(), 1);
+}
+
+// Near the top of the box the bottom shading of a short run reaches no further up than the box, and
+// starts there as light as its row is far from the top.
+void shadeTopRows(const Box& box, uint8_t* shading) {
+    for (int y = 0; y < std::min(box.height, 3); ++y) {
+        uint8_t* row = shading + box.at(0, y);
+        for (int x = 0; x < box.width; ++x) row[x] = std::min<uint8_t>(row[x], static_cast<uint8_t>(y + 1));
+    }
 }
 
 } // namespace
@@ -120,16 +161,30 @@ bool TRozcinacz::_readyToCut(int width, int height) const {
 void TRozcinacz::_prepareBuffers() {
     const int width = picture->width(), height = picture->height();
     paddedWidth_ = width + 2;
-    const size_t padded = static_cast<size_t>(paddedWidth_) * static_cast<size_t>(height + 2);
+    const size_t stride = static_cast<size_t>(paddedWidth_);
     const size_t area = static_cast<size_t>(width) * static_cast<size_t>(height);
-    map_.assign(padded, mapOutside);
+    map_.resize(stride * static_cast<size_t>(height + 2));
+    uint16_t* map = map_.data();
+    std::fill_n(map, stride, mapOutside);
+    std::fill_n(map + stride * static_cast<size_t>(height + 1), stride, mapOutside);
+    // Row by row, with the line flags of the last three rows, framed by the outside like map_: the
+    // knots of a row can be told once the row below it is read too.
+    lineFlags_.assign(stride * 4, 1);
+    auto flagsOf = [&](int y) { return lineFlags_.data() + stride * static_cast<size_t>((y + 3) % 3); };
+    uint8_t* knotFlags = lineFlags_.data() + stride * 3;
+    knots_.clear();
     const uint32_t* lines = workLines->data();
-    for (int y = 0; y < height; ++y) {
-        const uint32_t* src = lines + static_cast<size_t>(y) * width;
-        uint16_t* dst = map_.data() + static_cast<size_t>(y + 1) * paddedWidth_ + 1;
-        for (int x = 0; x < width; ++x) {
-            const uint32_t rgb = src[x] & 0xFFFFFFu;
-            dst[x] = rgb == 0xFFFFFFu ? mapLine : (rgb == 0xFFFF00u ? mapPretaken : mapFree);
+    for (int y = 0; y <= height; ++y) {
+        if (y < height) {
+            uint16_t* row = map + static_cast<size_t>(y + 1) * stride;
+            row[0] = row[width + 1] = mapOutside;
+            mapRow(lines + static_cast<size_t>(y) * width, row + 1, flagsOf(y) + 1, width, !pixelByPixel);
+        } else {
+            std::fill_n(flagsOf(y), stride, 1); // the outside below the picture
+        }
+        if (y > 0) {
+            findEnclosed(flagsOf(y - 2), flagsOf(y - 1), flagsOf(y), width,
+                         static_cast<size_t>(y) * stride + 1, knotFlags, knots_);
         }
     }
     if (capacity_ != area) {
@@ -205,48 +260,59 @@ void TRozcinacz::_fill(int x, int y) {
     const uint16_t label = static_cast<uint16_t>(label_);
 
     // Breadth first, in exactly the order the edge lists record: up, left, right, down. The frame of
-    // outside pixels stands in for the bounds tests. The extremes of the pixels the fill goes through
-    // can only grow when a pixel is taken, and only toward the side it lies on.
-    const size_t offset = stride + 1;
-    const size_t seed = static_cast<size_t>(y) * stride + static_cast<size_t>(x) + offset;
-    queue[0] = static_cast<uint32_t>(y) << 16 | static_cast<uint32_t>(x);
+    // outside pixels stands in for the bounds tests. A queued pixel is its place in map_ with its
+    // column above (fillColumn): a neighbour is one addition away, and the column is at hand for the
+    // box. The extremes of the pixels the fill goes through can only grow when a pixel is taken, and
+    // only toward the side it lies on; the row extremes follow from the place alone. Most pixels the
+    // fill looks at have been taken already: taking one, or meeting a cut line, is the exception.
+    const uint32_t step = static_cast<uint32_t>(stride);
+    const uint32_t side = fillColumn + 1; // one pixel along the row
+    const uint32_t seed = static_cast<uint32_t>((static_cast<size_t>(y) + 1) * stride + x + 1);
+    queue[0] = seed | static_cast<uint32_t>(x + 1) * fillColumn;
     const uint32_t* head = queue;
     uint32_t* tail = queue + 1;
     uint32_t* edgeEnd = edge_.get();
-    uint32_t loX = static_cast<uint32_t>(x), hiX = loX, loY = static_cast<uint32_t>(y), hiY = loY;
+    uint32_t loAt = seed, hiAt = seed, loColumn = static_cast<uint32_t>(x + 1), hiColumn = loColumn;
+    const ptrdiff_t down = static_cast<ptrdiff_t>(stride);
+    const uint32_t* nextMusic = queue + musicRounds;
     while (head < tail) {
-        const uint32_t q = *head++;
-        const uint32_t px = q & 0xFFFFu, py = q >> 16;
-        const size_t n = static_cast<size_t>(py) * stride + px + offset;
-        if (const uint16_t v = map[n - stride]; v == mapFree) {
-            map[n - stride] = label;
-            *tail++ = q - 0x10000u;
-            loY = std::min(loY, py - 1);
-        } else if (v == mapLine) {
-            *edgeEnd++ = q - 0x10000u;
+        // Up to the pixels queued so far or the music update, whichever comes first; then on.
+        for (const uint32_t* stop = std::min<const uint32_t*>(tail, nextMusic); head < stop;) {
+            const uint32_t q = *head++;
+            uint16_t* const at = map + (q & fillPlace);
+            if (const uint16_t v = at[-down]; v == mapFree) [[unlikely]] {
+                at[-down] = label;
+                *tail++ = q - step;
+                loAt = std::min(loAt, (q & fillPlace) - step);
+            } else if (v == mapLine) [[unlikely]] {
+                *edgeEnd++ = q - step;
+            }
+            if (const uint16_t v = at[-1]; v == mapFree) [[unlikely]] {
+                at[-1] = label;
+                *tail++ = q - side;
+                loColumn = std::min(loColumn, q / fillColumn - 1);
+            } else if (v == mapLine) [[unlikely]] {
+                *edgeEnd++ = q - side;
+            }
+            if (const uint16_t v = at[1]; v == mapFree) [[unlikely]] {
+                at[1] = label;
+                *tail++ = q + side;
+                hiColumn = std::max(hiColumn, q / fillColumn + 1);
+            } else if (v == mapLine) [[unlikely]] {
+                *edgeEnd++ = q + side;
+            }
+            if (const uint16_t v = at[down]; v == mapFree) [[unlikely]] {
+                at[down] = label;
+                *tail++ = q + step;
+                hiAt = std::max(hiAt, (q & fillPlace) + step);
+            } else if (v == mapLine) [[unlikely]] {
+                *edgeEnd++ = q + step;
+            }
         }
-        if (const uint16_t v = map[n - 1]; v == mapFree) {
-            map[n - 1] = label;
-            *tail++ = q - 1;
-            loX = std::min(loX, px - 1);
-        } else if (v == mapLine) {
-            *edgeEnd++ = q - 1;
+        if (head == nextMusic) {
+            globalMusicUpdate();
+            nextMusic += musicRounds;
         }
-        if (const uint16_t v = map[n + 1]; v == mapFree) {
-            map[n + 1] = label;
-            *tail++ = q + 1;
-            hiX = std::max(hiX, px + 1);
-        } else if (v == mapLine) {
-            *edgeEnd++ = q + 1;
-        }
-        if (const uint16_t v = map[n + stride]; v == mapFree) {
-            map[n + stride] = label;
-            *tail++ = q + 0x10000u;
-            hiY = std::max(hiY, py + 1);
-        } else if (v == mapLine) {
-            *edgeEnd++ = q + 0x10000u;
-        }
-        if ((head - queue) % musicRounds == 0) globalMusicUpdate();
     }
     // A seed its own fill never took (a one-pixel pocket) stays free, as the work lines keep it, but
     // its cut-line neighbours still belong to this piece.
@@ -255,6 +321,8 @@ void TRozcinacz::_fill(int x, int y) {
     // The box reaches one pixel beyond those extremes toward each side the fill looked at. Toward a
     // side of the picture it did not look: the region being connected, the pixel next to that side is
     // then its extreme (or nothing is, for a region one pixel across, and the box keeps its start).
+    const RowOf rowOf(stride);
+    const uint32_t loX = loColumn - 1, hiX = hiColumn - 1, loY = rowOf(loAt) - 1, hiY = rowOf(hiAt) - 1;
     const uint32_t lastX = static_cast<uint32_t>(maxX), lastY = static_cast<uint32_t>(maxY);
     const int minX = loX > 0 ? static_cast<int>(loX) - 1 : (hiX > 0 ? 0 : maxWidth);
     const int minY = loY > 0 ? static_cast<int>(loY) - 1 : (hiY > 0 ? 0 : maxWidth);
@@ -268,36 +336,11 @@ void TRozcinacz::_fill(int x, int y) {
     lastEdge.resize(static_cast<size_t>(edgeEnd - edge));
     TWsp* out = lastEdge.data();
     for (const uint32_t* k = edge; k < edgeEnd; ++k, ++out) {
-        out->x = static_cast<int>(*k & 0xFFFFu);
-        out->y = static_cast<int>(*k >> 16);
+        out->x = static_cast<int>(*k / fillColumn) - 1;
+        out->y = static_cast<int>(rowOf(*k & fillPlace)) - 1;
         out->value = 0;
     }
 }
-
-namespace {
-
-// One row of the region of a fill: every pixel the fill took (the seed only if it was taken), now
-// marked as taken in the work lines too, and every cut-line pixel beside a pixel it went through.
-// Calls put(column, value) for every pixel of the row, 0x00FF00FF outside the region.
-template <typename Put>
-void regionRow(const uint16_t* map, size_t stride, uint16_t label, const uint32_t* pictureRow,
-               uint32_t* linesRow, int count, Put&& put) {
-    auto mine = [label](uint16_t v) { return (v & labelBits) == label; };
-    for (int col = 0; col < count; ++col) {
-        const uint16_t v = map[col];
-        uint32_t value = outside;
-        if (v == label) {
-            value = pictureRow[col];
-            linesRow[col] = taken;
-        } else if (v == mapLine && (mine(map[col - stride]) || mine(map[col - 1]) || mine(map[col + 1]) ||
-                                    mine(map[col + stride]))) {
-            value = pictureRow[col];
-        }
-        put(col, value);
-    }
-}
-
-} // namespace
 
 bool TRozcinacz::_canFill(int x, int y) const {
     if (!_readyToCut(picture ? picture->width() : 0, picture ? picture->height() : 0)) return false;
@@ -309,19 +352,36 @@ bool TRozcinacz::_canFill(int x, int y) const {
 platform::PixmapPtr TRozcinacz::wytnijObrazek(int x, int y) {
     if (!_canFill(x, y)) return platform::Pixmap::create(0, 0);
     _fill(x, y);
-    const int left = static_cast<int>(boxLeft), top = static_cast<int>(boxTop);
-    const int boxW = static_cast<int>(boxRight) - left + 1, boxH = static_cast<int>(boxBottom) - top + 1;
-    auto pm = platform::Pixmap::create(boxW, boxH, outside);
-    const size_t stride = static_cast<size_t>(paddedWidth_);
-    for (int row = 0; row < boxH; ++row) {
-        const size_t at = static_cast<size_t>(top + row + 1) * stride + left + 1;
-        const size_t i = static_cast<size_t>(top + row) * picture->width() + left;
-        uint32_t* out = pm->data() + static_cast<size_t>(row) * boxW;
-        regionRow(map_.data() + at, stride, static_cast<uint16_t>(label_), picture->data() + i,
-                  workLines->data() + i, boxW, [&](int col, uint32_t value) { out[col] = value; });
-    }
+    const Box box(*this, 0, 0);
+    auto pm = platform::Pixmap::create(box.width, box.height, platform::Pixmap::uninitialised);
+    solidBox_.resize(box.size());
+    _readRegion(pm->data(), solidBox_.data(), box.origin, box.span);
     pm->touch();
     return pm;
+}
+
+void TRozcinacz::_readRegion(uint32_t* region, uint8_t* solid, size_t origin, size_t span) {
+    const int left = static_cast<int>(boxLeft), top = static_cast<int>(boxTop);
+    const int w = static_cast<int>(boxRight) - left + 1, h = static_cast<int>(boxBottom) - top + 1;
+    const int width = picture->width();
+    const size_t stride = static_cast<size_t>(paddedWidth_);
+    for (int y = 0; y < h; ++y) {
+        const size_t i = static_cast<size_t>(top + y) * width + left,
+                     row = origin + static_cast<size_t>(y) * span;
+        takenRow(map_.data() + static_cast<size_t>(top + y + 1) * stride + left + 1,
+                 static_cast<uint16_t>(label_), picture->data() + i, workLines->data() + i, w, region + row,
+                 solid + row, !pixelByPixel);
+    }
+    // The cut-line pixels of the region are those in the edge list: a cut-line pixel beside a pixel
+    // the fill went through.
+    for (const TWsp& e : lastEdge) {
+        const int x = e.x - left, y = e.y - top;
+        if (x < 0 || y < 0 || x >= w || y >= h) continue;
+        const uint32_t pixel = picture->data()[static_cast<size_t>(e.y) * width + e.x];
+        const size_t at = origin + static_cast<size_t>(y) * span + static_cast<size_t>(x);
+        region[at] = pixel;
+        solid[at] = pixel != outside;
+    }
 }
 
 platform::PixmapPtr TRozcinacz::stworzKrawedzieV(platform::PixmapPtr pm) {
@@ -396,105 +456,57 @@ platform::PixmapPtr TRozcinacz::stworzKrawedzieH(platform::PixmapPtr pm) {
 // only line pixels beside it: no fill ever reaches it, and the assembled picture would show a
 // one-pixel hole there. Such a pixel goes, unbevelled, to every piece that took a diagonal neighbour.
 void TRozcinacz::_fillLineKnots() {
-    const int width = picture->width(), height = picture->height();
+    const int width = picture->width();
     const size_t stride = static_cast<size_t>(paddedWidth_);
     const uint16_t* map = map_.data();
     const uint32_t* pixels = picture->data();
-    std::vector<uint8_t> enclosed(static_cast<size_t>(width), 0);
-    for (int y = 0; y < height; ++y) {
-        const uint16_t* row = map + static_cast<size_t>(y + 1) * stride + 1;
-        const uint16_t* up = row - stride;
-        const uint16_t* down = row + stride;
-        // Line or outside on all four sides.
-        for (int x = 0; x < width; ++x) {
-            enclosed[x] = static_cast<uint8_t>((up[x] >= mapOutside) & (down[x] >= mapOutside) &
-                                               (row[x - 1] >= mapOutside) & (row[x + 1] >= mapOutside));
-        }
-        for (int x = 0; x < width; ++x) {
-            if (x + 8 <= width) { // eight at a time through the long stretches with none
-                uint64_t eight;
-                std::memcpy(&eight, enclosed.data() + x, sizeof eight);
-                if (eight == 0) {
-                    x += 7;
-                    continue;
-                }
-            }
-            if (!enclosed[x] || isLabel(row[x])) continue; // a fill started here
-            const size_t n = (static_cast<size_t>(y) + 1) * stride + x + 1;
-            uint16_t seen[4];
-            int seenCount = 0;
-            for (const size_t d : {n - stride - 1, n - stride + 1, n + stride - 1, n + stride + 1}) {
-                if (!isLabel(map[d])) continue;
-                const uint16_t label = map[d] & labelBits;
-                if (std::find(seen, seen + seenCount, label) != seen + seenCount) continue;
-                seen[seenCount++] = label;
-                const size_t index = label - 1u;
-                if (index >= piecesInOrder.size() || piecesInOrder[index]->id != static_cast<int>(index))
-                    continue;
-                const auto& piece = piecesInOrder[index];
-                piece->image->pixmap()->write(x - static_cast<int>(piece->homeX / scale),
-                                              y - static_cast<int>(piece->homeY / scale),
-                                              masked(pixels[static_cast<size_t>(y) * width + x]));
-            }
+    for (const uint32_t n : knots_) {
+        if (isLabel(map[n])) continue; // a fill started here
+        const int x = static_cast<int>(n % stride) - 1, y = static_cast<int>(n / stride) - 1;
+        uint16_t seen[4];
+        int seenCount = 0;
+        for (const size_t d : {n - stride - 1, n - stride + 1, n + stride - 1, n + stride + 1}) {
+            if (!isLabel(map[d])) continue;
+            const uint16_t label = map[d] & labelBits;
+            if (std::find(seen, seen + seenCount, label) != seen + seenCount) continue;
+            seen[seenCount++] = label;
+            const size_t index = label - 1u;
+            if (index >= piecesInOrder.size() || piecesInOrder[index]->id != static_cast<int>(index))
+                continue;
+            const auto& piece = piecesInOrder[index];
+            piece->image->pixmap()->write(x - static_cast<int>(piece->homeX / scale),
+                                          y - static_cast<int>(piece->homeY / scale),
+                                          masked(pixels[static_cast<size_t>(y) * width + x]));
         }
     }
 }
 
-// The region, both bevel passes and the masking in one walk along the rows: the left highlight runs
-// along each row, while the top highlight and the bottom shading keep each column's state aside (its
-// countdown and its last four values as the left highlight left them).
+// The region, both bevel passes and the masking. The region is read into a layout (Box) where the
+// bevel of the whole box is worked out a byte per pixel in a few loops that run several pixels at a
+// time: the bottom shading, which looks down the column, then the highlights, which look back along
+// the row and up the column. The piece image is then made a row at a time, lightened and darkened as
+// those say, opaque and masked.
 platform::PixmapPtr TRozcinacz::_bevelledRegion() {
-    const int left = static_cast<int>(boxLeft), top = static_cast<int>(boxTop);
-    const int w = static_cast<int>(boxRight) - left + 1, h = static_cast<int>(boxBottom) - top + 1;
-    auto pm = platform::Pixmap::create(w, h, outside);
-    uint32_t* p = pm->data();
-    recentRows_.resize(static_cast<size_t>(w) * 4);
-    highlight_.resize(static_cast<size_t>(w));
-    uint32_t* recent = recentRows_.data();
-    uint8_t* b = highlight_.data();
-    const size_t stride = static_cast<size_t>(paddedWidth_);
-    for (int y = 0; y < h; ++y) {
-        const size_t at = static_cast<size_t>(top + y + 1) * stride + left + 1;
-        const size_t i = static_cast<size_t>(top + y) * picture->width() + left;
-        uint32_t* row = p + static_cast<size_t>(y) * w;
-        uint32_t* slot = recent + static_cast<size_t>(y & 3) * w;
-        const uint32_t* above = recent + static_cast<size_t>((y - 1) & 3) * w;
-        uint32_t prev = outside;
-        int e = 0;
-        regionRow(map_.data() + at, stride, static_cast<uint16_t>(label_), picture->data() + i,
-                  workLines->data() + i, w, [&](int x, uint32_t cur) {
-                      // Left highlight.
-                      uint32_t v = cur;
-                      if (cur != outside) {
-                          if (prev == outside || x == 0) e = 3;
-                          if (e > 0) {
-                              v = lighten(cur, 15 * e);
-                              --e;
-                          }
-                      }
-                      prev = cur;
-                      // Top highlight and bottom shading, on what the left highlight gave.
-                      uint32_t out = v;
-                      if (y == 0) {
-                          b[x] = v != outside ? 3 : 0;
-                      } else if (above[x] == outside) {
-                          if (v != outside) b[x] = 3;
-                      } else if (v == outside) {
-                          const int n = std::min(y, 4);
-                          for (int k = 0; k < n; ++k) {
-                              const int r = y - n + k;
-                              const uint32_t value = recent[static_cast<size_t>(r & 3) * w + x];
-                              if (value != outside)
-                                  p[static_cast<size_t>(r) * w + x] = masked(darken(value, 25 * k));
-                          }
-                      }
-                      if (v != outside && b[x] > 0) {
-                          out = lighten(v, 15 * b[x]);
-                          --b[x];
-                      }
-                      slot[x] = v;
-                      row[x] = masked(out);
-                  });
+    const Box box(*this, 3, 4);
+    regionBox_.resize(box.size());
+    solidBox_.resize(box.size());
+    shadingBox_.resize(box.size());
+    lightStepsBox_.resize(box.size());
+    uint32_t* region = regionBox_.data();
+    uint8_t* solid = solidBox_.data();
+    uint8_t* shading = shadingBox_.data();
+    uint8_t* lightSteps = lightStepsBox_.data();
+    _readRegion(region, solid, box.origin, box.span);
+    solidMargins(box, solid);
+    const size_t begin = box.origin, end = box.at(0, box.height);
+    bottomShading(solid, box.span, shading, begin, end);
+    shadeTopRows(box, shading);
+    highlights(solid, shading, box.span, lightSteps, begin, end);
+    auto pm = platform::Pixmap::create(box.width, box.height, platform::Pixmap::uninitialised);
+    for (int y = 0; y < box.height; ++y) {
+        const size_t row = box.at(0, y);
+        bevelledRow(region + row, lightSteps + row, shading + row,
+                    pm->data() + static_cast<size_t>(y) * box.width, box.width, !pixelByPixel);
     }
     pm->touch();
     return pm;
@@ -544,11 +556,11 @@ void TRozcinacz::stworzSasiadow() {
             if (q && q->id >= 0 && static_cast<size_t>(q->id) < indexOfId.size())
                 linked.push_back(indexOfId[q->id]);
         }
-        int count = 0;
-        for (const TWsp& e : p->edgePixels) {
-            const bool tried = count % 15 == 0;
-            ++count;
-            if (!tried || !(e.x > 0 && e.x < maxX && e.y > 0 && e.y < maxY) || !haveOwners) continue;
+        // Every fifteenth pixel of the edge list is tried, from the first.
+        const std::vector<TWsp>& edge = p->edgePixels;
+        for (size_t k = 0; haveOwners && k < edge.size(); k += 15) {
+            const TWsp& e = edge[k];
+            if (!(e.x > 0 && e.x < maxX && e.y > 0 && e.y < maxY)) continue;
             // A cut-line pixel is in a piece's edge list exactly when that piece's fill took one of its
             // four neighbours; the first such piece in list order, not yet linked, is the one.
             const size_t at = (static_cast<size_t>(e.y) + 1) * stride + e.x + 1;
@@ -592,12 +604,13 @@ void TRozcinacz::wylosuj() {
         const int n = static_cast<int>(pieces.size());
         const int a = platform::Rand(1, n);
         const int b = platform::Rand(1, n);
+        // Moved, not copied: the old order is dropped right after.
         next.clear();
         for (int k = 1; k <= n; ++k) {
-            if (k != a && k != b) next.push_back(pieces[k - 1]);
+            if (k != a && k != b) next.push_back(std::move(pieces[k - 1]));
         }
-        next.push_back(pieces[a - 1]);
-        if (b != a) next.push_back(pieces[b - 1]);
+        next.push_back(std::move(pieces[a - 1]));
+        if (b != a) next.push_back(std::move(pieces[b - 1]));
         pieces.swap(next);
     }
 }

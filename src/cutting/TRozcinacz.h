@@ -54,13 +54,17 @@ class TRozcinacz {
     // at its origin): picture pixels inside the region and on its cut line, 0x00FF00FF elsewhere.
     platform::PixmapPtr wytnijObrazek(int x, int y);
     // The bevel passes, one at a time, in place on such a bounding-box pixmap. stworzPuzel does both
-    // and the masking in one walk over the pixels.
+    // and the masking together.
     platform::PixmapPtr stworzKrawedzieV(platform::PixmapPtr pm);
     platform::PixmapPtr stworzKrawedzieH(platform::PixmapPtr pm);
     TPuzelPtr stworzPuzel(int x, int y);
     void stworzSasiadow();
     TSasiadPtr stworzSasiada(const TPuzelPtr& owner, const TPuzelPtr& neighbour);
     void wylosuj();
+
+    // The row loops of the cut go several pixels at a time with SSE2 where the processor has it; set,
+    // they go pixel by pixel everywhere, as without it. The pieces are the same either way.
+    bool pixelByPixel = false;
 
     // A cut-line pixel.
     static int col(uint32_t value) { return (value & 0xFFFFFFu) == 0xFFFFFFu ? 1 : 0; }
@@ -74,11 +78,15 @@ class TRozcinacz {
     bool _readyToCut(int width, int height) const;
     // The picture and lines are fit to cut and (x, y) lies in the picture; says why not otherwise.
     bool _canFill(int x, int y) const;
-    // Sizes the working buffers for the picture and reads the work lines into map_.
+    // Sizes the working buffers for the picture, reads the work lines into map_ and finds knots_.
     void _prepareBuffers();
     // The fill itself: the edge list, the box and the taken pixels (in map_). (x, y) is a free pixel,
     // as potnij picks them.
     void _fill(int x, int y);
+    // The region of the last fill, in its box (boxLeft to boxBottom): the picture's pixels and 0x00FF00FF
+    // elsewhere, into `region` from `origin` on with rows `span` apart, and 1 in `solid`, laid out the
+    // same, where that is a piece pixel. Marks the pixels taken in the work lines.
+    void _readRegion(uint32_t* region, uint8_t* solid, size_t origin, size_t span);
     // The region of the last fill, bevelled and masked: the finished piece image.
     platform::PixmapPtr _bevelledRegion();
     void _fillLineKnots();
@@ -88,15 +96,28 @@ class TRozcinacz {
     // fill of this cut (1 + the id of its piece; with the top bit for a seed its fill never took).
     // Pieces sharing a cut-line pixel are found through it without scanning edge lists.
     std::vector<uint16_t> map_;
+    // The pixels with a cut line (or the outside) on all four sides, as places in map_: where lines
+    // meet, no fill reaches them (_fillLineKnots).
+    std::vector<uint32_t> knots_;
+    // While the work lines are read: which pixels of the last three rows are cut lines (with the
+    // outside around them), and room to flag the knots of a row.
+    std::vector<uint8_t> lineFlags_;
     uint32_t label_ = 0; // of the last fill
     int paddedWidth_ = 0;
     const platform::Pixmap* preparedFor_ = nullptr;
-    // Fill queue and edge list of the current fill, as packed (y << 16 | x); sized once per picture so
-    // that the fill never checks for room.
+    // Fill queue and edge list of the current fill, as places in map_ with their columns; sized once
+    // per picture so that the fill never checks for room.
     std::unique_ptr<uint32_t[]> queue_;
     std::unique_ptr<uint32_t[]> edge_;
     size_t capacity_ = 0;
-    // The bottom shading: each column's last four values as read, and its highlight countdown.
+    // The region being bevelled, in the layout of the bevel (Box): its pixels, whether each is a piece
+    // pixel, its bottom shading and how much the bevel lightens it.
+    std::vector<uint32_t> regionBox_;
+    std::vector<uint8_t> solidBox_;
+    std::vector<uint8_t> shadingBox_;
+    std::vector<uint8_t> lightStepsBox_;
+    // The bottom shading of the single steps: each column's last four values as read, and its highlight
+    // countdown.
     std::vector<uint32_t> recentRows_;
     std::vector<uint8_t> highlight_;
     bool presented_ = false;

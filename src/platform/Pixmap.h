@@ -13,10 +13,22 @@ using PixmapPtr = std::shared_ptr<Pixmap>;
 
 class Pixmap {
   public:
+    // Asks for a pixmap whose pixels are left as they come, for code that writes every one of them.
+    struct Uninitialised {};
+    static constexpr Uninitialised uninitialised{};
+
     Pixmap(int width, int height, uint32_t fill = 0);
+    Pixmap(int width, int height, Uninitialised);
+    Pixmap(const Pixmap& other);
+    Pixmap& operator=(const Pixmap& other);
+    Pixmap(Pixmap&&) noexcept = default;
+    Pixmap& operator=(Pixmap&&) noexcept = default;
 
     static PixmapPtr create(int width, int height, uint32_t fill = 0) {
         return std::make_shared<Pixmap>(width, height, fill);
+    }
+    static PixmapPtr create(int width, int height, Uninitialised) {
+        return std::make_shared<Pixmap>(width, height, uninitialised);
     }
 
     int width() const { return width_; }
@@ -33,8 +45,8 @@ class Pixmap {
     }
 
     // Direct row-major access for bulk work; call touch() after writing through it.
-    uint32_t* data() { return pixels_.data(); }
-    const uint32_t* data() const { return pixels_.data(); }
+    uint32_t* data() { return pixels_.get(); }
+    const uint32_t* data() const { return pixels_.get(); }
     void touch() { ++revision_; }
     uint64_t revision() const { return revision_; }
 
@@ -49,9 +61,10 @@ class Pixmap {
 
   private:
     size_t index(int x, int y) const { return static_cast<size_t>(y) * width_ + x; }
+    size_t size() const { return static_cast<size_t>(width_) * height_; }
     int width_;
     int height_;
-    std::vector<uint32_t> pixels_;
+    std::unique_ptr<uint32_t[]> pixels_;
     uint64_t revision_ = 0;
 };
 
