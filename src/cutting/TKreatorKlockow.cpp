@@ -6,6 +6,7 @@
 #include "platform/Random.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 std::shared_ptr<TKreatorKlockow> kreatorKlockow;
@@ -24,6 +25,24 @@ float fl(int v) {
 struct Pt {
     int x, y;
 };
+
+// The inner points of a zigzag edge from a to b: a shoulder a third of a cell in from either end,
+// `shoulder` pixels across the edge, and the tip half-way along, `tip` pixels across.
+std::array<Pt, 3> zigPoints(int xa, int ya, int xb, int yb, int w, int h, int vertical, int shoulder,
+                            int tip) {
+    if (vertical)
+        return {Pt{xa + shoulder, ya + h / 3}, Pt{xa + tip, ya + h / 2}, Pt{xa + shoulder, yb - h / 3}};
+    return {Pt{xa + w / 3, ya + shoulder}, Pt{xa + w / 2, ya + tip}, Pt{xb - w / 3, ya + shoulder}};
+}
+
+// Straight lines from a through the three points to b.
+void addZigzag(TKreatorKlockow& k, Pt a, const std::array<Pt, 3>& points, Pt b) {
+    for (const Pt& p : points) {
+        k.addline(a.x, a.y, p.x, p.y, 1.0f);
+        a = p;
+    }
+    k.addline(a.x, a.y, b.x, b.y, 1.0f);
+}
 
 } // namespace
 
@@ -143,50 +162,19 @@ void TKreatorKlockow::drawSimpleShapedLine(int xa, int ya, int xb, int yb, int w
 }
 
 void TKreatorKlockow::drawZigLine(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d) {
-    Pt p1, p2, p3;
-    if (vertical) {
-        p1 = {xa - d * (w / 8), ya + h / 3};
-        p2 = {xa + d * (w / 6), ya + h / 2};
-        p3 = {xa - d * (w / 8), yb - h / 3};
-    } else {
-        p1 = {xa + w / 3, ya - d * (h / 8)};
-        p2 = {xa + w / 2, ya + d * (h / 6)};
-        p3 = {xb - w / 3, ya - d * (h / 8)};
-    }
-    addline(xa, ya, p1.x, p1.y, 1.0f);
-    addline(p1.x, p1.y, p2.x, p2.y, 1.0f);
-    addline(p2.x, p2.y, p3.x, p3.y, 1.0f);
-    addline(p3.x, p3.y, xb, yb, 1.0f);
+    const int across = vertical ? w : h;
+    addZigzag(*this, {xa, ya}, zigPoints(xa, ya, xb, yb, w, h, vertical, -d * (across / 8), d * (across / 6)),
+              {xb, yb});
 }
 
 void TKreatorKlockow::drawZigLine2(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d) {
-    Pt p1, p2, p3;
-    if (vertical) {
-        p1 = {xa, ya + h / 3};
-        p2 = {xa + d * (w / 6), ya + h / 2};
-        p3 = {xa, yb - h / 3};
-    } else {
-        p1 = {xa + w / 3, ya};
-        p2 = {xa + w / 2, ya + d * (h / 6)};
-        p3 = {xb - w / 3, ya};
-    }
-    addline(xa, ya, p1.x, p1.y, 1.0f);
-    addline(p1.x, p1.y, p2.x, p2.y, 1.0f);
-    addline(p2.x, p2.y, p3.x, p3.y, 1.0f);
-    addline(p3.x, p3.y, xb, yb, 1.0f);
+    const int across = vertical ? w : h;
+    addZigzag(*this, {xa, ya}, zigPoints(xa, ya, xb, yb, w, h, vertical, 0, d * (across / 6)), {xb, yb});
 }
 
 void TKreatorKlockow::drawZigShapeLine(int xa, int ya, int xb, int yb, int w, int h, int vertical, int d) {
-    Pt p1, p2, p3;
-    if (vertical) {
-        p1 = {xa, ya + h / 3};
-        p2 = {xa + d * (w / 3), ya + h / 2};
-        p3 = {xa, yb - h / 3};
-    } else {
-        p1 = {xa + w / 3, ya};
-        p2 = {xa + w / 2, ya + d * (h / 3)};
-        p3 = {xb - w / 3, ya};
-    }
+    const int across = vertical ? w : h;
+    const auto [p1, p2, p3] = zigPoints(xa, ya, xb, yb, w, h, vertical, 0, d * (across / 3));
     addline(xa, ya, p1.x, p1.y, 1.0f);
     addline(p3.x, p3.y, xb, yb, 1.0f);
     addShape(p1.x, p1.y, p3.x, p3.y, p2.x, p2.y, 0, 1.0f);
@@ -195,10 +183,9 @@ void TKreatorKlockow::drawZigShapeLine(int xa, int ya, int xb, int yb, int w, in
 platform::PixmapPtr TKreatorKlockow::drawOn(int width, int height) const {
     auto pixmap = platform::Pixmap::create(width, height, platform::argb(255, 0, 0, 0));
     uint32_t* pixels = pixmap->data();
-    const int w = pixmap->width(), h = pixmap->height();
     auto line = [&](int x1, int y1, int x2, int y2, uint32_t colour) {
         forEachLinePixel(x1, y1, x2, y2, [&](int x, int y) {
-            if (x >= 0 && y >= 0 && x < w && y < h) pixels[static_cast<size_t>(y) * w + x] = colour;
+            if (pixmap->contains(x, y)) pixels[static_cast<size_t>(y) * width + x] = colour;
         });
     };
     for (const auto& shape : shapes) {

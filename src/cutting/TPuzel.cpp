@@ -97,12 +97,12 @@ void TPuzel::draw(float scale, int dx, int dy) {
     _drawAt(scale, x + static_cast<float>(dx), y + static_cast<float>(dy));
 }
 
+bool TPuzel::covers(float px, float py) const {
+    return x < px && px < x + static_cast<float>(width()) && y < py && py < y + static_cast<float>(height());
+}
+
 int TPuzel::_mouseOver(float, float, float) {
-    if (!mouse) return 0;
-    const float mx = static_cast<float>(mouse->x), my = static_cast<float>(mouse->y);
-    const bool inside =
-        x < mx && mx < x + static_cast<float>(width()) && y < my && my < y + static_cast<float>(height());
-    if (!inside) return 0;
+    if (!mouse || !covers(static_cast<float>(mouse->x), static_cast<float>(mouse->y))) return 0;
     return pieceHost ? pieceHost->moznaOver(*this) : 1;
 }
 

@@ -42,6 +42,8 @@ class TPuzel : public std::enable_shared_from_this<TPuzel> {
     void drawShadow(float scale, float dx, float dy);
     void drawCurve(float scale, int dx, int dy);
     void draw(float scale, int dx, int dy);
+    // Whether (px, py) lies strictly inside the image where the piece lies now.
+    bool covers(float px, float py) const;
     int _mouseOver(float scale, float dx, float dy);
     void update(float scale, float dx, float dy);
     // Clears the hint of every piece on the board.

@@ -10,6 +10,7 @@
 #include "core/Screen.h"
 #include "core/TDeltaTime.h"
 #include "core/TZegar.h"
+#include "gui/MultiDraw.h"
 #include "platform/Draw.h"
 #include "platform/Graphics.h"
 #include "platform/Random.h"
@@ -63,7 +64,7 @@ bool isLabel(uint16_t v) {
 }
 
 void tell(const std::string& text) {
-    platform::messageBox("Tessaro Puzzle Game", text);
+    platform::messageBox(messageTitle, text);
 }
 
 std::string sizeText(const platform::PixmapPtr& p) {
@@ -112,15 +113,7 @@ void shadeTopRows(const Box& box, uint8_t* shading) {
 
 platform::PixmapPtr TRozcinacz::setup(const std::string& picturePath, platform::PixmapPtr linesA,
                                       platform::PixmapPtr linesB) {
-    platform::PixmapPtr loaded;
-    if (picturePath.empty()) {
-        tell("Probojesz zaladowac niewlasciwy typ obiektu jako TPixmap");
-        loaded = platform::Pixmap::create(0, 0);
-    } else {
-        loaded = platform::loadPixmap(picturePath);
-        if (!loaded) tell("Nie mozna zaladowac obrazka: " + picturePath);
-    }
-    return setup(loaded, std::move(linesA), std::move(linesB));
+    return setup(FLoadPixmap(picturePath), std::move(linesA), std::move(linesB));
 }
 
 platform::PixmapPtr TRozcinacz::setup(platform::PixmapPtr picturePixmap, platform::PixmapPtr linesA,

@@ -39,7 +39,8 @@ class TRozcinacz {
     // The main menu's background, shown behind the clock while cutting; set at start-up.
     platform::ImagePtr loadingPicture;
 
-    // Takes the picture (loaded from the path) and the two cut-line pixmaps; returns the picture.
+    // Takes the picture (loaded from the path as FLoadPixmap does, which reports a failure) and the two
+    // cut-line pixmaps; returns the picture.
     platform::PixmapPtr setup(const std::string& picturePath, platform::PixmapPtr linesA,
                               platform::PixmapPtr linesB);
     platform::PixmapPtr setup(platform::PixmapPtr picturePixmap, platform::PixmapPtr linesA,
@@ -66,8 +67,6 @@ class TRozcinacz {
     // they go pixel by pixel everywhere, as without it. The pieces are the same either way.
     bool pixelByPixel = false;
 
-    // A cut-line pixel.
-    static int col(uint32_t value) { return (value & 0xFFFFFFu) == 0xFFFFFFu ? 1 : 0; }
     // An interior pixel that no piece has taken yet.
     static int col1(uint32_t value) {
         const uint32_t rgb = value & 0xFFFFFFu;

@@ -19,10 +19,7 @@ int TPuzzelGame::moznaOver(const TPuzel& piece) {
     if (!mouse) return 1;
     const float mx = static_cast<float>(mouse->x), my = static_cast<float>(mouse->y);
     for (const auto& q : boardItems) {
-        if (!q || !q->image) continue;
-        const float w = static_cast<float>(q->image->width()), h = static_cast<float>(q->image->height());
-        if (mx > q->x && mx < q->x + w && my > q->y && my < q->y + h && q->drawOrder > piece.drawOrder)
-            return 0;
+        if (q && q->drawOrder > piece.drawOrder && q->covers(mx, my)) return 0;
     }
     return 1;
 }

@@ -2,6 +2,7 @@
 #include "play/TSpark.h"
 
 #include "core/TDeltaTime.h"
+#include "gui/MultiDraw.h"
 #include "platform/Draw.h"
 #include "platform/System.h"
 
@@ -71,8 +72,7 @@ void TSpark::UpdateAll() {
 void loadSparkImage(int slot, const std::string& path) {
     if (slot < 0 || slot >= static_cast<int>(sparkImages.size())) return;
     sparkImages[slot] = platform::Image::load(path);
-    if (!sparkImages[slot])
-        platform::messageBox("Tessaro Puzzle Game", "Nie mozna zaladowac obrazka: " + path);
+    if (!sparkImages[slot]) platform::messageBox(messageTitle, "Nie mozna zaladowac obrazka: " + path);
 }
 
 void loadSparks() {

@@ -1,7 +1,6 @@
 // Synthetic pictures and grid lines for the cutting tests.
 #include "CutFixtures.h"
 
-#include "cutting/TKreatorKlockow.h"
 #include "platform/Random.h"
 
 namespace cutfix {
@@ -24,12 +23,17 @@ platform::PixmapPtr syntheticPicture(int width, int height, uint32_t salt) {
     return p;
 }
 
-Lines gridLines(int columns, int rows, int style, uint64_t seed, int width, int height) {
+TKreatorKlockow grid(int columns, int rows, int style, uint64_t seed, int width, int height) {
     platform::seedRnd(seed);
     TKreatorKlockow k;
     k.style = style;
     k.createGrid(static_cast<float>(columns), static_cast<float>(rows), static_cast<float>(width),
                  static_cast<float>(height), 0, 0);
+    return k;
+}
+
+Lines gridLines(int columns, int rows, int style, uint64_t seed, int width, int height) {
+    const TKreatorKlockow k = grid(columns, rows, style, seed, width, height);
     return {k.drawOn(width, height), k.drawOn(width, height), k.pieceWidth, k.pieceHeight};
 }
 

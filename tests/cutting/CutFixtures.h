@@ -1,6 +1,7 @@
 // Shared fixtures of the cutting tests: a synthetic picture and the cut lines of a grid.
 #pragma once
 
+#include "cutting/TKreatorKlockow.h"
 #include "platform/Pixmap.h"
 
 #include <cstdint>
@@ -15,7 +16,10 @@ struct Lines {
     int pieceWidth, pieceHeight;
 };
 
-// Builds a grid with the global generator seeded by `seed` and draws its lines twice.
+// A grid over a width x height picture, made with the global generator seeded by `seed`.
+TKreatorKlockow grid(int columns, int rows, int style, uint64_t seed, int width = 640, int height = 480);
+
+// Builds such a grid and draws its lines twice.
 Lines gridLines(int columns, int rows, int style, uint64_t seed, int width = 640, int height = 480);
 
 } // namespace cutfix

@@ -22,11 +22,7 @@ constexpr uint32_t white = 0xFFFFFFFFu;
 constexpr uint32_t black = 0xFF000000u;
 
 TKreatorKlockow makeGrid(int columns, int rows, int style, uint64_t seed = 7) {
-    platform::seedRnd(seed);
-    TKreatorKlockow k;
-    k.style = style;
-    k.createGrid(static_cast<float>(columns), static_cast<float>(rows), 640, 480, 0, 0);
-    return k;
+    return cutfix::grid(columns, rows, style, seed);
 }
 
 size_t lineCount(const TKreatorKlockow& k) {

@@ -26,15 +26,11 @@ namespace {
 
 struct Cut {
     std::shared_ptr<TRozcinacz> cutter = std::make_shared<TRozcinacz>();
-    platform::PixmapPtr picture;
-    cutfix::Lines lines;
 };
 
 Cut cut(const platform::PixmapPtr& picture, const cutfix::Lines& lines, uint64_t shuffleSeed,
         bool pixelByPixel = false) {
     Cut c;
-    c.picture = picture;
-    c.lines = lines;
     c.cutter->pixelByPixel = pixelByPixel;
     c.cutter->setup(picture, lines.a, lines.b->copy());
     platform::seedRnd(shuffleSeed);
