@@ -60,7 +60,7 @@ std::string keyLine(const TTSCKey& key, const std::string& indentation) {
 
 } // namespace
 
-// Keys and child groups by lower-case path, each list in file order.
+// Keys and child groups by lower-case path, each list in file order, and the writer that walks them.
 struct TTSCFile::SaveIndex {
     std::unordered_map<std::string, std::vector<const TTSCKey*>> keys;
     std::unordered_map<std::string, std::vector<const TTSCGroup*>> children;
@@ -72,6 +72,21 @@ struct TTSCFile::SaveIndex {
             if (seen.insert(LowerText(group->fullPath())).second)
                 children[LowerText(group->path)].push_back(group.get());
     }
+
+    // The keys, then the subgroups, of the group whose lower-case full path is `path` ("" for the
+    // top level).
+    void writeContents(const std::string& path, const std::string& indentation, std::string& out) const {
+        if (const auto it = keys.find(path); it != keys.end())
+            for (const TTSCKey* key : it->second) out += keyLine(*key, indentation);
+        if (const auto it = children.find(path); it != children.end())
+            for (const TTSCGroup* child : it->second) writeGroup(*child, indentation, out);
+    }
+
+    void writeGroup(const TTSCGroup& group, const std::string& indentation, std::string& out) const {
+        out += indentation + group.name + "{\n";
+        writeContents(LowerText(group.fullPath()), indentation + "\t", out);
+        out += indentation + "}\n";
+    }
 };
 
 std::shared_ptr<TTSCKey> TTSCFile::ResolveKey(const std::string& path, const std::string& name) const {
@@ -81,20 +96,18 @@ std::shared_ptr<TTSCKey> TTSCFile::ResolveKey(const std::string& path, const std
 
 void TTSCFile::Load(const std::string& path) {
     lexer.Lex(path);
-    parser.Parse(std::move(lexer.tokens));
-    adopt(parser.keys, parser.groups);
+    parseTokens();
 }
 
 void TTSCFile::LoadText(const std::string& text) {
     lexer.LexText(text);
-    parser.Parse(std::move(lexer.tokens));
-    adopt(parser.keys, parser.groups);
+    parseTokens();
 }
 
-void TTSCFile::adopt(std::vector<std::shared_ptr<TTSCKey>> keys,
-                     std::vector<std::shared_ptr<TTSCGroup>> groups) {
-    keys_ = std::move(keys);
-    groups_ = std::move(groups);
+void TTSCFile::parseTokens() {
+    parser.Parse(std::move(lexer.tokens));
+    keys_ = parser.keys;
+    groups_ = parser.groups;
     // A saved game has tens of thousands of keys: the text and its tokens are not kept twice.
     lexer.source = std::string();
     lexer.tokens = {};
@@ -115,30 +128,15 @@ void TTSCFile::Save(const std::string& path) const {
 }
 
 std::string TTSCFile::ToText() const {
-    const SaveIndex index(*this);
     std::string out;
-    if (const auto it = index.keys.find(""); it != index.keys.end())
-        for (const TTSCKey* key : it->second) out += keyLine(*key, "");
-    if (const auto it = index.children.find(""); it != index.children.end())
-        for (const TTSCGroup* group : it->second) writeGroup(index, *group, "", out);
+    SaveIndex(*this).writeContents("", "", out);
     return out;
 }
 
 std::string TTSCFile::SaveGroup(const TTSCGroup& group, const std::string& indentation) const {
     std::string out;
-    writeGroup(SaveIndex(*this), group, indentation, out);
+    SaveIndex(*this).writeGroup(group, indentation, out);
     return out;
-}
-
-void TTSCFile::writeGroup(const SaveIndex& index, const TTSCGroup& group, const std::string& indentation,
-                          std::string& out) const {
-    const std::string full = LowerText(group.fullPath());
-    out += indentation + group.name + "{\n";
-    if (const auto it = index.keys.find(full); it != index.keys.end())
-        for (const TTSCKey* key : it->second) out += keyLine(*key, indentation + "\t");
-    if (const auto it = index.children.find(full); it != index.children.end())
-        for (const TTSCGroup* child : it->second) writeGroup(index, *child, indentation + "\t", out);
-    out += indentation + "}\n";
 }
 
 std::string TTSCFile::GetStringKey(const std::string& path, const std::string& name, int index) const {

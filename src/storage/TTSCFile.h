@@ -71,10 +71,9 @@ class TTSCFile {
     // Lower-case full paths of the groups.
     std::unordered_set<std::string> groupPaths_;
 
-    void adopt(std::vector<std::shared_ptr<TTSCKey>> keys, std::vector<std::shared_ptr<TTSCGroup>> groups);
+    // Parses the lexer's tokens and takes the parser's keys and groups as the new contents.
+    void parseTokens();
     void indexKey(const std::shared_ptr<TTSCKey>& key);
     void ensureGroupPath(const std::string& path);
     std::shared_ptr<TTSCKey> keyForSet(const std::string& path, const std::string& name, int index);
-    void writeGroup(const SaveIndex& index, const TTSCGroup& group, const std::string& indentation,
-                    std::string& out) const;
 };

@@ -12,6 +12,28 @@ void TTSCLexer::Lex(const std::string& path) {
     LexText(*text);
 }
 
+namespace {
+// The kind of a token made of this one character alone, 0 for any other character.
+int punctuationKind(char c) {
+    switch (c) {
+    case '#':
+        return tscDirective;
+    case '{':
+        return tscOpenGroup;
+    case '}':
+        return tscCloseGroup;
+    case ';':
+        return tscSemicolon;
+    case ',':
+        return tscComma;
+    case '=':
+        return tscAssign;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
 void TTSCLexer::LexText(const std::string& text) {
     tokens.clear();
     line = 1;
@@ -31,42 +53,14 @@ void TTSCLexer::LexText(const std::string& text) {
             continue;
         }
         MarkTokenStart();
-        switch (c) {
-        case '#':
-            NewToken(tscDirective, "#");
+        if (const int kind = punctuationKind(c)) {
+            NewToken(kind, std::string(1, c));
             NextChar();
-            continue;
-        case '{':
-            NewToken(tscOpenGroup, "{");
-            NextChar();
-            continue;
-        case '}':
-            NewToken(tscCloseGroup, "}");
-            NextChar();
-            continue;
-        case ';':
-            NewToken(tscSemicolon, ";");
-            NextChar();
-            continue;
-        case ',':
-            NewToken(tscComma, ",");
-            NextChar();
-            continue;
-        case '=':
-            NewToken(tscAssign, "=");
-            NextChar();
-            continue;
-        case '"':
-        case '\'':
+        } else if (c == '"' || c == '\'') {
             LexString(c);
-            continue;
-        case '/':
+        } else if (c == '/') {
             LexComment();
-            continue;
-        default:
-            break;
-        }
-        if (IsCharNumberPart(c)) {
+        } else if (IsCharNumberPart(c)) {
             LexNumber();
         } else if (IsCharIdent(c)) {
             LexIdent();
@@ -77,8 +71,7 @@ void TTSCLexer::LexText(const std::string& text) {
 }
 
 void TTSCLexer::ErrorChar() const {
-    throw TSCError("ERROR: Unknown character ('" + std::string(1, current) + "') at line " +
-                   std::to_string(line) + ", character " + std::to_string(column));
+    ErrorAtPos("Unknown character ('" + std::string(1, current) + "')");
 }
 
 void TTSCLexer::ErrorAtPos(const std::string& message) const {
@@ -180,11 +173,7 @@ void TTSCLexer::LexString(char quote) {
 
 void TTSCLexer::LexIdent() {
     std::string text;
-    while (hasCurrent_ && IsCharIdent(current)) {
-        text += current;
-        if (koniecS()) ErrorAtPos("Unexpected end of file");
-        NextChar();
-    }
+    while (hasCurrent_ && IsCharIdent(current)) TakeChar(text);
     if (SameText(text, "define")) pendingKind = tscDefine;
     NewToken(tscIdent, std::move(text));
 }
@@ -193,11 +182,6 @@ void TTSCLexer::LexNumber() {
     std::string text;
     bool point = false;
     bool digits = false;
-    auto take = [&] {
-        text += current;
-        if (koniecS()) ErrorAtPos("Unexpected end of file");
-        NextChar();
-    };
     while (hasCurrent_ && IsCharNumberPart(current)) {
         if (current == '.') {
             if (point) ErrorAtPos("Multiple radix points found in floating point value");
@@ -207,22 +191,28 @@ void TTSCLexer::LexNumber() {
         } else {
             digits = true;
         }
-        take();
+        TakeChar(text);
     }
     // An exponent, as large and small numbers are written ("1.00000000e+10").
     if (hasCurrent_ && digits && (current == 'e' || current == 'E')) {
         size_t next = position;
         if (next < length && (source[next] == '+' || source[next] == '-')) ++next;
         if (next < length && IsCharNumeric(source[next])) {
-            take();
-            if (current == '+' || current == '-') take();
-            while (hasCurrent_ && IsCharNumeric(current)) take();
+            TakeChar(text);
+            if (current == '+' || current == '-') TakeChar(text);
+            while (hasCurrent_ && IsCharNumeric(current)) TakeChar(text);
             if (hasCurrent_ && (IsCharNumberPart(current) || IsCharIdent(current)))
                 ErrorAtPos("Malformed exponent in number");
         }
     }
     if (hasCurrent_ && IsCharIdent(current)) ErrorAtPos("Idents cannot start with a number");
     NewToken(tscNumber, std::move(text));
+}
+
+void TTSCLexer::TakeChar(std::string& text) {
+    text += current;
+    if (koniecS()) ErrorAtPos("Unexpected end of file");
+    NextChar();
 }
 
 void TTSCLexer::NewToken(int kind, std::string text) {

@@ -41,5 +41,7 @@ class TTSCLexer {
     void LexIdent();
     void LexNumber();
     void LexComment();
+    // Appends the current character to `text` and moves on; a word or number may not end the text.
+    void TakeChar(std::string& text);
     void NewToken(int kind, std::string text);
 };

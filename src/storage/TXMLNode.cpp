@@ -9,7 +9,6 @@
 std::shared_ptr<TXMLNode> CreateXMLNode(const std::string& text) {
     auto node = std::make_shared<TXMLNode>();
     node->nodeValue(text);
-    node->_update();
     return node;
 }
 
@@ -77,7 +76,6 @@ std::string TXMLNode::nodeValue(const std::string& text) {
     if (!text.empty()) {
         _clear();
         _parse(text, 0);
-        _update();
     }
     return content();
 }
@@ -207,7 +205,7 @@ size_t TXMLNode::parseElement(const std::string& text, size_t i, int depth) {
         if (text[i] == '<') {
             if (i + 1 < n && text[i + 1] == '/') {
                 while (i < n && text[i] != '>') ++i;
-                end = std::min(i, n);
+                end = i;
                 break;
             }
             if (depth + 1 >= maxDepth) break;

@@ -1,6 +1,6 @@
 // The options record's XML form: its element after construction, saving, and loading good and bad
 // documents.
-#include "TempFolder.h"
+#include "StorageTest.h"
 
 #include "audio/TOptions.h"
 #include "storage/XMLError.h"
@@ -51,12 +51,7 @@ TEST(OptionsXmlTest, BadDocumentsChangeNothing) {
         const std::string path = folder.file("bad.dat");
         TempFolder::write(path, document);
         TOptions record;
-        try {
-            record.load(path);
-            ADD_FAILURE() << document;
-        } catch (const XMLError& error) {
-            EXPECT_EQ(std::string(error.what()), message + path);
-        }
+        EXPECT_EQ(errorOf<XMLError>([&] { record.load(path); }), message + path) << document;
         EXPECT_EQ(record.musicVol, 0.5f) << document;
         EXPECT_EQ(record.soundVol, 0.8f) << document;
         EXPECT_EQ(record.screenMode, 0) << document;

@@ -1,6 +1,6 @@
 // The TSC file object and the free functions: lookups in any letter case, setters, the writer's
 // layout, round trips through the disk, and saves that fail.
-#include "TempFolder.h"
+#include "StorageTest.h"
 
 #include "storage/TSCError.h"
 #include "storage/TSCFunctions.h"
@@ -12,19 +12,9 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <functional>
 #include <sys/resource.h>
 
 namespace {
-
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const TSCError& error) {
-        return error.what();
-    }
-    return "";
-}
 
 TEST(TSCFileTest, PathsAndNamesMatchInAnyLetterCase) {
     const auto file = CreateTSCFile();
@@ -40,7 +30,7 @@ TEST(TSCFileTest, PathsAndNamesMatchInAnyLetterCase) {
 TEST(TSCFileTest, MissingKeys) {
     const auto file = CreateTSCFile();
     file->LoadText("options{\n\tsound=5\n}\n");
-    EXPECT_EQ(errorOf([&] { GetTSCNumberKey(file, "options", "music"); }),
+    EXPECT_EQ(errorOf<TSCError>([&] { GetTSCNumberKey(file, "options", "music"); }),
               "The key options::music does not exist");
 
     testing::internal::CaptureStdout();
@@ -109,19 +99,19 @@ TEST(TSCFileTest, SettersStoreTextAndGrowTheKey) {
 
 TEST(TSCFileTest, BadNamesIndexesAndDepthsAreRefused) {
     const auto file = CreateTSCFile();
-    EXPECT_EQ(errorOf([&] { CreateTSCGroup(file, "", "my group"); }),
+    EXPECT_EQ(errorOf<TSCError>([&] { CreateTSCGroup(file, "", "my group"); }),
               "ERROR: \"my group\" is not a valid group name");
-    EXPECT_EQ(errorOf([&] { SetTSCStringKey(file, "", "define", "x"); }),
+    EXPECT_EQ(errorOf<TSCError>([&] { SetTSCStringKey(file, "", "define", "x"); }),
               "ERROR: \"define\" is not a valid key name");
-    EXPECT_EQ(errorOf([&] { SetTSCStringKey(file, "a::", "k", "x"); }),
+    EXPECT_EQ(errorOf<TSCError>([&] { SetTSCStringKey(file, "a::", "k", "x"); }),
               "ERROR: \"a::\" is not a valid group path");
-    EXPECT_EQ(errorOf([&] { SetTSCNumberKey(file, "g", "k", 1.0f, 100); }),
+    EXPECT_EQ(errorOf<TSCError>([&] { SetTSCNumberKey(file, "g", "k", 1.0f, 100); }),
               "ERROR: Value index 100 of the key g::k is out of range (a key holds at most 100 values)");
-    EXPECT_NE(errorOf([&] { SetTSCNumberKey(file, "g", "k", 1.0f, -1); }), "");
+    EXPECT_NE(errorOf<TSCError>([&] { SetTSCNumberKey(file, "g", "k", 1.0f, -1); }), "");
     std::string deep = "g";
     for (int i = 1; i < 100; ++i) deep += "::g";
     EXPECT_NO_THROW(CreateTSCGroup(file, deep.substr(0, deep.size() - 3), "g"));
-    EXPECT_NE(errorOf([&] { CreateTSCGroup(file, deep, "g"); }), "");
+    EXPECT_NE(errorOf<TSCError>([&] { CreateTSCGroup(file, deep, "g"); }), "");
     EXPECT_THROW(CreateTSCGroup(nullptr, "", "g"), TSCError);
     EXPECT_TRUE(file->keys().empty());
     // The refused calls left nothing half made; the file still reads back.
@@ -217,7 +207,7 @@ TEST(TSCFileTest, UnreadableFileIsAnError) {
     TempFolder folder;
     const auto file = CreateTSCFile();
     testing::internal::CaptureStdout();
-    const std::string message = errorOf([&] { LoadTSCFile(file, folder.file("none.tsc")); });
+    const std::string message = errorOf<TSCError>([&] { LoadTSCFile(file, folder.file("none.tsc")); });
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(message, "ERROR: Cannot read the file " + folder.file("none.tsc"));
 }
@@ -227,7 +217,7 @@ TEST(TSCFileTest, SaveThatCannotWriteRaisesAndKeepsEverything) {
     const auto file = CreateTSCFile();
     SetTSCNumberKey(file, "options", "music", 7.0f);
     const std::string missing = folder.file("no/such/folder/options.tsc");
-    const std::string message = errorOf([&] { SaveTSCFile(file, missing); });
+    const std::string message = errorOf<TSCError>([&] { SaveTSCFile(file, missing); });
     EXPECT_NE(message.find("ERROR: "), std::string::npos) << message;
     EXPECT_NE(message.find(missing), std::string::npos) << message;
     // The values are still there and can be saved elsewhere.
@@ -252,7 +242,7 @@ TEST(TSCFileTest, FailedSaveLeavesTheOldFileIntact) {
     rlimit small = saved;
     small.rlim_cur = 1024;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = errorOf([&] { SaveTSCFile(file, path); });
+    const std::string message = errorOf<TSCError>([&] { SaveTSCFile(file, path); });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 

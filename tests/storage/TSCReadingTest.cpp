@@ -1,4 +1,6 @@
 // Reading TSC text: tokens, numbers, defines, and every lexer and parser error with its position.
+#include "StorageTest.h"
+
 #include "storage/TSCChars.h"
 #include "storage/TSCError.h"
 #include "storage/TTSCFile.h"
@@ -10,13 +12,7 @@ namespace {
 
 // The message of the error that loading `text` raises, or "" when it loads.
 std::string loadError(const std::string& text) {
-    TTSCFile file;
-    try {
-        file.LoadText(text);
-    } catch (const TSCError& error) {
-        return error.what();
-    }
-    return "";
+    return errorOf<TSCError>([&] { TTSCFile().LoadText(text); });
 }
 
 std::string repeat(const std::string& part, int times) {

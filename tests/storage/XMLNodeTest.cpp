@@ -1,5 +1,5 @@
 // The XML element: reading the subset, writing it on one line, files, and text that ends too soon.
-#include "TempFolder.h"
+#include "StorageTest.h"
 
 #include "storage/TXMLNode.h"
 #include "storage/XMLError.h"
@@ -164,20 +164,10 @@ TEST(XMLNodeTest, FileErrorsNameThePath) {
     TempFolder folder;
     TXMLNode node;
     const std::string missing = folder.file("missing.dat");
-    try {
-        node.Load(missing);
-        ADD_FAILURE() << "no error";
-    } catch (const XMLError& error) {
-        EXPECT_EQ(std::string(error.what()), "could not open file: " + missing);
-    }
+    EXPECT_EQ(errorOf<XMLError>([&] { node.Load(missing); }), "could not open file: " + missing);
     EXPECT_THROW(node.Load(folder.file("")), XMLError); // a folder
     const std::string unwritable = folder.file("no/such/options.dat");
-    try {
-        node.Save(unwritable);
-        ADD_FAILURE() << "no error";
-    } catch (const XMLError& error) {
-        EXPECT_EQ(std::string(error.what()), "could not create file: " + unwritable);
-    }
+    EXPECT_EQ(errorOf<XMLError>([&] { node.Save(unwritable); }), "could not create file: " + unwritable);
 }
 
 } // namespace
