@@ -40,12 +40,6 @@ bool holdsDataTree(const std::string& folder) {
     return !folder.empty() && platform::fileType(folder + "/gfx") == platform::fileFolder;
 }
 
-// Creates the folder (with any missing parents) when nothing exists there yet.
-bool ensureFolder(const std::string& path) {
-    if (platform::fileType(path) == platform::fileNone) platform::createFolders(path);
-    return platform::fileType(path) == platform::fileFolder;
-}
-
 } // namespace
 
 bool enterDataTree(std::string* searched) {
@@ -71,8 +65,9 @@ std::string HomeDir() {
 
 void GetDataFolders() {
     myDocsFolder = HomeDir() + "/Library/Preferences/.tessaroPuzzleGame";
-    userFolderReady = ensureFolder(myDocsFolder) && ensureFolder(myDocsFolder + "/data") &&
-                      ensureFolder(myDocsFolder + "/profiles");
+    userFolderReady = platform::createFolders(myDocsFolder) &&
+                      platform::createFolders(myDocsFolder + "/data") &&
+                      platform::createFolders(myDocsFolder + "/profiles");
     if (!userFolderReady) {
         std::fprintf(stderr,
                      "Cannot create the folder %s: the game runs with default settings and cannot store "
@@ -106,14 +101,15 @@ void loadAll() {
 }
 
 void startGame() {
-    const platform::ImagePtr loadingPicture = platform::Image::load("gfx/menu-screen.jpg");
+    // The loading screen shows the menu picture, loaded once here for both.
+    game->background = platform::Image::load("gfx/menu-screen.jpg");
     platform::setWindowTitle(windowTitleText);
     platform::seedRnd(static_cast<uint64_t>(platform::millisecs()));
     deltatime->SetFPS(60.0f);
     openGraphics(settings->fullScreen);
 
     platform::setBlend(platform::blendAlpha);
-    platform::drawImage(loadingPicture, 0, 0);
+    platform::drawImage(game->background, 0, 0);
     platform::setImageFont(loadingFont);
     const std::string loadingText = "Loading...";
     platform::drawText(loadingText, static_cast<float>(400 - platform::textWidth(loadingText) / 2), 290);

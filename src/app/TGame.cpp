@@ -15,7 +15,6 @@
 std::shared_ptr<TGame> game;
 
 void TGame::setup() {
-    background = platform::Image::load("gfx/menu-screen.jpg");
     fadeTarget = 0;
     fadeAlpha = 0;
     songManager->loadSong("sfx/puzzle.ogg", 1);

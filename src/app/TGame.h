@@ -8,7 +8,7 @@
 class TGame {
   public:
     int quit = 0;
-    platform::ImagePtr background;
+    platform::ImagePtr background; // the menu picture, loaded by startGame for the loading screen
     float fadeAlpha = 0;
     float fadeTarget = 0;
     int fadeAction = 0;

@@ -4,6 +4,7 @@
 
 #include "app/StartUp.h"
 #include "audio/TOptions.h"
+#include "gui/MultiDraw.h"
 #include "platform/Files.h"
 #include "platform/System.h"
 #include "storage/TSCError.h"
@@ -20,9 +21,7 @@ std::string TGameSettings::settingsPath() const {
 void TGameSettings::Load() {
     const std::string path = settingsPath();
     if (!path.empty()) {
-        if (platform::fileType(myDocsFolder + "/data") == platform::fileNone) {
-            platform::createFolder(myDocsFolder + "/data");
-        }
+        // The data folder exists: the path is empty without it.
         if (platform::fileType(path) == platform::fileNone) stworzOpcje();
         try {
             auto file = CreateTSCFile();
@@ -35,8 +34,10 @@ void TGameSettings::Load() {
             fullScreen = screen;
         } catch (const TSCError& error) {
             // A damaged file is left as it is for the player to mend or delete; the game starts anyway.
-            std::fprintf(stderr, "The settings file %s cannot be read: %s\nThe game starts with the default settings.\n",
-                         path.c_str(), error.what());
+            std::fprintf(
+                stderr,
+                "The settings file %s cannot be read: %s\nThe game starts with the default settings.\n",
+                path.c_str(), error.what());
         }
     }
     editMusicLevel = musicLevel;
@@ -44,7 +45,9 @@ void TGameSettings::Load() {
     editFullScreen = fullScreen;
 }
 
-void TGameSettings::stworzOpcje() { save(); }
+void TGameSettings::stworzOpcje() {
+    save();
+}
 
 bool TGameSettings::save() {
     const std::string path = settingsPath();
@@ -61,7 +64,7 @@ bool TGameSettings::save() {
         SaveTSCFile(file, path);
         return true;
     } catch (const TSCError& error) {
-        platform::messageBox("Tessaro Puzzle Game", std::string("The settings could not be saved: ") + error.what());
+        platform::messageBox(messageTitle, std::string("The settings could not be saved: ") + error.what());
         return false;
     }
 }

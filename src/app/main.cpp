@@ -1,5 +1,6 @@
 // The game's entry point: runs the game and turns any error that stops it into a message.
 #include "app/StartUp.h"
+#include "gui/MultiDraw.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/System.h"
@@ -13,7 +14,7 @@ int main() {
     } catch (const platform::QuitRequested&) {
         status = 0; // the window was closed
     } catch (const std::exception& error) {
-        platform::messageBox("Tessaro Puzzle Game", error.what());
+        platform::messageBox(messageTitle, error.what());
         status = 1;
     }
     platform::showSystemCursor(true);

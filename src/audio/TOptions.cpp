@@ -7,6 +7,7 @@
 #include <cmath>
 #include <iterator>
 #include <optional>
+#include <type_traits>
 
 std::shared_ptr<TOptions> options;
 
@@ -20,18 +21,14 @@ std::string volumeText(float volume) {
     return std::string(buffer, result.ptr);
 }
 
-std::optional<float> readVolume(const std::string& text) {
-    float value = 0.0f;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-std::optional<int> readInteger(const std::string& text) {
-    int value = 0;
+// The whole text as one number (a finite one, for a volume); nothing when it is not.
+template <class Number> std::optional<Number> readNumber(const std::string& text) {
+    Number value{};
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value)) return std::nullopt;
+    }
     return value;
 }
 
@@ -76,34 +73,25 @@ void TOptions::load(const std::string& path) {
     TXMLNode document;
     document.Load(path);
     if (document.name != "settings") throw XMLError("not a settings document: " + path);
-    auto bad = [&](const TAttribute& attribute) {
-        return XMLError("the value '" + attribute.value + "' of " + attribute.name + " is not a number in " +
-                        path);
+    // Every value is checked before any option changes.
+    auto read = [&](const char* name, auto& option) {
+        const TAttribute* attribute = findAttribute(document, name);
+        if (!attribute) return;
+        const auto value = readNumber<std::remove_reference_t<decltype(option)>>(attribute->value);
+        if (!value) {
+            throw XMLError("the value '" + attribute->value + "' of " + attribute->name +
+                           " is not a number in " + path);
+        }
+        option = *value;
     };
     int newScreenMode = screenMode;
     float newMusicVol = musicVol;
     float newSoundVol = soundVol;
     int newStartingLevel = startingLevel;
-    if (const TAttribute* a = findAttribute(document, "screenMode")) {
-        const auto v = readInteger(a->value);
-        if (!v) throw bad(*a);
-        newScreenMode = *v;
-    }
-    if (const TAttribute* a = findAttribute(document, "musicVol")) {
-        const auto v = readVolume(a->value);
-        if (!v) throw bad(*a);
-        newMusicVol = *v;
-    }
-    if (const TAttribute* a = findAttribute(document, "soundVol")) {
-        const auto v = readVolume(a->value);
-        if (!v) throw bad(*a);
-        newSoundVol = *v;
-    }
-    if (const TAttribute* a = findAttribute(document, "startingLevel")) {
-        const auto v = readInteger(a->value);
-        if (!v) throw bad(*a);
-        newStartingLevel = *v;
-    }
+    read("screenMode", newScreenMode);
+    read("musicVol", newMusicVol);
+    read("soundVol", newSoundVol);
+    read("startingLevel", newStartingLevel);
     screenMode = newScreenMode;
     musicVol = newMusicVol;
     soundVol = newSoundVol;

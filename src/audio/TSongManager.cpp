@@ -18,21 +18,18 @@ std::shared_ptr<TMusicFile> TSongManager::loadSong(const std::string& name, int 
     auto song = findSong(name);
     if (!song) {
         song = std::make_shared<TMusicFile>();
-        song->sound = platform::loadSound(name, (flags & 1) != 0);
         song->name = name;
-        song->loaded = true;
         songs.push_back(song);
-        return song;
     }
-    if (song->loaded) return song;
-    song->sound = platform::loadSound(name, (flags & 1) != 0);
-    song->loaded = true;
+    if (!song->loaded) {
+        song->sound = platform::loadSound(name, (flags & 1) != 0);
+        song->loaded = true;
+    }
     return song;
 }
 
 std::shared_ptr<TMusicFile> TSongManager::playSong(const std::string& name, int flags, float volume) {
-    auto song = findSong(name);
-    if (!song || !song->loaded) song = loadSong(name, flags);
+    auto song = loadSong(name, flags);
     song->channel = playMusic(song->sound, nullptr, volume);
     return song;
 }

@@ -43,12 +43,7 @@ TButtonPtr CreateAnimButton(int id, const TSource& source, const std::vector<int
     button->frames = frames;
     button->useAnimImage = true;
 
-    platform::PixmapPtr strip;
-    if (auto pixmap = std::get_if<platform::PixmapPtr>(&source); pixmap && *pixmap) {
-        strip = *pixmap;
-    } else {
-        strip = FLoadPixmap(source);
-    }
+    const platform::PixmapPtr strip = FLoadPixmap(source);
     if (!strip) return button;
 
     // An empty frame list still cuts one cell (and draws nothing), rather than dividing by zero.

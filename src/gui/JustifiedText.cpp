@@ -2,9 +2,7 @@
 #include "gui/JustifiedText.h"
 
 #include "platform/Draw.h"
-
-#include <algorithm>
-#include <cctype>
+#include "storage/TSCChars.h"
 
 namespace {
 
@@ -18,12 +16,10 @@ std::string trimSpaces(const std::string& text) {
 }
 
 int alignmentCode(const std::string& alignment) {
-    std::string name = trimSpaces(alignment);
-    std::transform(name.begin(), name.end(), name.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    if (name == "RIGHT") return alignRight;
-    if (name == "CENTER") return alignCenter;
-    if (name == "JUSTIFY") return alignJustify;
+    const std::string name = trimSpaces(alignment);
+    if (SameText(name, "RIGHT")) return alignRight;
+    if (SameText(name, "CENTER")) return alignCenter;
+    if (SameText(name, "JUSTIFY")) return alignJustify;
     return alignLeft;
 }
 
@@ -140,14 +136,8 @@ TSpecTextLayout layoutSpecText(const std::string& text, int x, int y, float widt
         lineWords.clear();
         first = i;
     }
-    if (!lastLinePlaced) {
-        const int ly = y + lineHeight * lineNo;
-        if (align == alignJustify) {
-            place(line, left, ly);
-        } else {
-            placeLine(line, ly);
-        }
-    }
+    // The last line is never stretched: a justified paragraph ends left-aligned.
+    if (!lastLinePlaced) placeLine(line, y + lineHeight * lineNo);
     layout.lastLineOffset = lineHeight * lineNo;
     return layout;
 }

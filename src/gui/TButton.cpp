@@ -64,6 +64,15 @@ float highlighterAlpha(float scale) {
     return 0.25f * (scale - 1.0f) / 0.14f;
 }
 
+// One layer: frame `frame` of `look` at the rectangle with this alpha and scale; nothing for frame -1.
+void drawLayer(const TGraphic& look, int frame, const TDimPtr& dim, float alpha, float scaleX, float scaleY) {
+    if (frame < 0) return;
+    SavedAlphaAndScale saved;
+    platform::setAlpha(alpha);
+    platform::setScale(scaleX, scaleY);
+    MultiDraw(look, dim, frame);
+}
+
 } // namespace
 
 void TButton::_setDimScale(float s) {
@@ -73,37 +82,25 @@ void TButton::_setDimScale(float s) {
 }
 
 void TButton::_drawHighLighter() {
-    SavedAlphaAndScale saved;
-    platform::setAlpha(highlighterAlpha(scale));
-    platform::setScale(1.0f, 0.7f);
     const int look = lookForGraphics(highlightImages, state);
-    if (look >= 0) MultiDraw(highlightImages[static_cast<size_t>(look)], dim, 0);
+    if (look >= 0) {
+        drawLayer(highlightImages[static_cast<size_t>(look)], 0, dim, highlighterAlpha(scale), 1.0f, 0.7f);
+    }
 }
 
 void TButton::_drawAnimHighLighter() {
-    SavedAlphaAndScale saved;
-    platform::setAlpha(highlighterAlpha(scale));
-    platform::setScale(1.0f, 0.7f);
-    const int frame = frameFor(highlightFrames, state);
-    if (frame >= 0) MultiDraw(highlightImage, dim, frame);
+    drawLayer(highlightImage, frameFor(highlightFrames, state), dim, highlighterAlpha(scale), 1.0f, 0.7f);
 }
 
 void TButton::_drawImage() {
     if (!dim) return;
-    SavedAlphaAndScale saved;
-    platform::setAlpha(alpha);
-    platform::setScale(dim->scaleX, dim->scaleY);
     const int look = lookForGraphics(stateImages, state);
-    if (look >= 0) MultiDraw(stateImages[static_cast<size_t>(look)], dim, 0);
+    if (look >= 0) drawLayer(stateImages[static_cast<size_t>(look)], 0, dim, alpha, dim->scaleX, dim->scaleY);
 }
 
 void TButton::_drawAnimImage() {
     if (!dim) return;
-    SavedAlphaAndScale saved;
-    platform::setAlpha(alpha);
-    platform::setScale(dim->scaleX, dim->scaleY);
-    const int frame = frameFor(frames, state);
-    if (frame >= 0) MultiDraw(animImage, dim, frame);
+    drawLayer(animImage, frameFor(frames, state), dim, alpha, dim->scaleX, dim->scaleY);
 }
 
 void TButton::_drawText() {

@@ -59,10 +59,7 @@ TEST_P(StripButton, ShowsFrameZeroAtRestFrameOneHoveredFrameZeroHeldAndNeverChan
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
-        platform::cls();
-        setMouse(step.x, step.y, step.hit, step.down);
-        EXPECT_EQ(button->State(), step.code);
-        button->Draw();
+        EXPECT_EQ(buttonFrame(*button, step.x, step.y, step.hit, step.down), step.code);
         auto drawn = canvas();
         EXPECT_TRUE(closeColour(drawn->read(120, 110), step.colour, 2));
         const Span row = rowSpan(*drawn, 110, [](uint32_t p) { return (p & 0xFFFFFF) != 0; });
@@ -107,10 +104,7 @@ TEST_F(GuiTest, StripFramePerStateFallsBackToTheDisabledThenTheNormalCell) {
         auto button = CreateAnimButton(1, colourStrip(colours, 30, 30, true), frames,
                                        CreateDim(50, 50, 0, 0, 0, 1, 1, 0), 1);
         button->SetState(c.enabled, 1);
-        platform::cls();
-        setMouse(c.over ? 60 : 500, 60, c.pressed, c.pressed);
-        button->State();
-        button->Draw();
+        buttonFrame(*button, c.over ? 60 : 500, 60, c.pressed, c.pressed);
         EXPECT_TRUE(closeColour(pixel(60, 60), c.colour, 2));
     }
 }
@@ -150,10 +144,7 @@ TEST_F(GuiTest, SimpleButtonLooksFallBackToTheDisabledThenTheNormalImage) {
             }
         }
         button->SetState(c.enabled, 1);
-        platform::cls();
-        setMouse(c.over ? 60 : 500, 60, c.down, c.down);
-        button->State();
-        button->Draw();
+        buttonFrame(*button, c.over ? 60 : 500, 60, c.down, c.down);
         EXPECT_TRUE(closeColour(pixel(60, 60), c.colour, 2));
     }
 }
@@ -185,10 +176,7 @@ TEST_F(GuiTest, GrowingButtonGrowsPerFrameWhileHoveredIsUnscaledWhileHeldAndShri
     for (size_t i = 0; i < script.size(); ++i) {
         const Frame& f = script[i];
         SCOPED_TRACE("frame " + std::to_string(i));
-        platform::cls();
-        setMouse(f.over ? 250 : 600, 220, f.hit, f.down);
-        button->State();
-        button->Draw();
+        buttonFrame(*button, f.over ? 250 : 600, 220, f.hit, f.down);
         float middle = 0;
         const int width = drawnWidth(*canvas(), 220, &middle);
         EXPECT_NEAR(width, 100.0f * f.drawnScale, 1.01f);
@@ -213,10 +201,7 @@ TEST_F(GuiTest, ImmediateGrowthJumpsToFullSizeAndBack) {
         int width;
     } frames[] = {{false, 100}, {true, 114}, {true, 114}, {false, 100}};
     for (const auto& f : frames) {
-        platform::cls();
-        setMouse(f.over ? 250 : 600, 220);
-        button->State();
-        button->Draw();
+        buttonFrame(*button, f.over ? 250 : 600, 220);
         EXPECT_NEAR(drawnWidth(*canvas(), 220), f.width, 1);
     }
 }
@@ -366,18 +351,10 @@ TEST_F(GuiTest, HighlighterFadesInWithGrowthAtSevenTenthsHeight) {
                 platform::Image::fromPixmap(platform::Pixmap::create(100, 100, white));
         }
         // At rest the highlighter is fully transparent.
-        platform::cls();
-        setMouse(600, 600);
-        button->State();
-        button->Draw();
+        buttonFrame(*button, 600, 600);
         EXPECT_TRUE(allBlack(*canvas()));
 
-        setMouse(250, 250);
-        for (int i = 0; i < 10; ++i) {
-            platform::cls();
-            button->State();
-            button->Draw();
-        }
+        for (int i = 0; i < 10; ++i) buttonFrame(*button, 250, 250);
         // Grown to 1.14 about the centre: top at 193; a quarter-strength white, 70 rows tall.
         auto drawn = canvas();
         EXPECT_TRUE(closeColour(drawn->read(250, 200), platform::argb(255, 64, 64, 64), 3));

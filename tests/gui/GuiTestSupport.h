@@ -4,6 +4,8 @@
 
 #include "Headless.h"
 #include "core/TMouse.h"
+#include "gui/TButton.h"
+#include "platform/Draw.h"
 #include "platform/Font.h"
 #include "platform/Pixmap.h"
 
@@ -102,6 +104,15 @@ class GuiTest : public testing_support::HeadlessTest {
         mouse->y = y;
         mouse->leftHit = hit;
         mouse->leftDown = down;
+    }
+    // One frame of a button on a cleared canvas: the mouse set, the button polled, then drawn.
+    // Returns the code the poll reported.
+    static int buttonFrame(TButton& button, int x, int y, bool hit = false, bool down = false) {
+        platform::cls();
+        setMouse(x, y, hit, down);
+        const int code = button.State();
+        button.Draw();
+        return code;
     }
 };
 
