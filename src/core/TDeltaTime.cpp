@@ -18,11 +18,11 @@ void TDeltaTime::SetFPS(float fps) {
 }
 
 void TDeltaTime::Update() {
-    now_ = platform::millisecs();
-    elapsed = now_ - lastTime;
-    lastTime = now_;
-    if (now_ > nextSecond_) {
-        nextSecond_ = now_ + 1000;
+    const int now = platform::millisecs();
+    elapsed = now - lastTime;
+    lastTime = now;
+    if (now > nextSecond_) {
+        nextSecond_ = now + 1000;
         framesPerSecond_ = frameCounter_;
         frameCounter_ = 0;
     } else {

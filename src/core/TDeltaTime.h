@@ -21,7 +21,6 @@ class TDeltaTime {
   private:
     int framesPerSecond_ = 0;
     int frameCounter_ = 0;
-    int now_ = 0;
     int nextSecond_ = 0;
 };
 

@@ -22,6 +22,7 @@ class TMouse {
     void Clear();
 };
 
+// The game's mouse; its per-frame hook has nothing to do.
 class TPuzzelMouse : public TMouse {
   public:
     void update() {}

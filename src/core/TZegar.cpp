@@ -9,8 +9,14 @@
 std::array<platform::ImagePtr, 10> TZegar::img;
 std::shared_ptr<TZegar> zegar;
 
+namespace {
+
+constexpr int tickMs = 600; // one frame of the animation
+
+} // namespace
+
 void TZegar::setup() {
-    for (int i = 0; i < 10; ++i) {
+    for (size_t i = 0; i < img.size(); ++i) {
         const std::string path = "gfx/zegar/puzel3_000" + std::to_string(i) + ".png";
         img[i] = platform::Image::load(path);
         if (img[i]) {
@@ -30,23 +36,21 @@ void TZegar::draw() const {
 }
 
 void TZegar::start() {
-    nextTick = platform::millisecs() + 600;
+    nextTick = platform::millisecs() + tickMs;
     frame = 0;
 }
 
 void TZegar::update() {
     const int now = platform::millisecs();
     if (now <= nextTick) return;
-    ++frame;
-    if (frame > 9) frame = 0;
-    nextTick = now + 600;
+    if (++frame >= static_cast<int>(img.size())) frame = 0;
+    nextTick = now + tickMs;
 }
 
 std::shared_ptr<TZegar> stworzZegar(int x, int y) {
     auto clock = std::make_shared<TZegar>();
     clock->x = x;
     clock->y = y;
-    clock->frame = 0;
     clock->nextTick = platform::millisecs();
     return clock;
 }

@@ -84,10 +84,11 @@ ChannelPtr playSound(const SoundPtr& sound) {
     auto& a = audio();
     if (!sound || !sound->chunk() || !a.open) return nullptr;
     auto* chunk = static_cast<Mix_Chunk*>(sound->chunk());
-    int channel = Mix_PlayChannel(-1, chunk, sound->loops() ? -1 : 0);
+    const int repeats = sound->loops() ? -1 : 0;
+    int channel = Mix_PlayChannel(-1, chunk, repeats);
     while (channel < 0 && static_cast<int>(a.owner.size()) < mostChannels) {
         a.owner.resize(static_cast<size_t>(Mix_AllocateChannels(static_cast<int>(a.owner.size()) * 2)), 0);
-        channel = Mix_PlayChannel(-1, chunk, sound->loops() ? -1 : 0);
+        channel = Mix_PlayChannel(-1, chunk, repeats);
     }
     if (channel < 0 || channel >= static_cast<int>(a.owner.size())) return nullptr;
     const uint64_t generation = a.nextGeneration++;

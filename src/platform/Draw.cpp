@@ -131,8 +131,7 @@ void drawImage(const ImagePtr& image, float x, float y, int frame) {
 void drawImage(const Image& image, float x, float y, int frame) {
     SDL_Renderer* r = internal::renderer();
     if (!r || image.width() <= 0 || image.height() <= 0 || frame < 0 || frame >= image.frames()) return;
-    auto& img = const_cast<Image&>(image); // the texture is a cache, not part of the image's value
-    SDL_Texture* texture = internal::textureFor(img.texture, *image.pixmap());
+    SDL_Texture* texture = internal::textureFor(image.texture, *image.pixmap());
     if (!texture) return;
     internal::applyState(texture);
     const auto& s = drawState();
@@ -195,7 +194,7 @@ void drawText(const std::string& text, float x, float y) {
     const ImageFontPtr& font = drawState().font;
     if (!r || !font || text.empty()) return;
     auto& impl = font->impl();
-    std::u32string codes = decodeUtf8(text);
+    const std::u32string codes = decodeUtf8(text);
     for (char32_t c : codes) impl.glyph(c); // grow the atlas before uploading it
     SDL_Texture* texture = internal::textureFor(impl.texture, *impl.atlas);
     if (!texture) return;
@@ -206,20 +205,13 @@ void drawText(const std::string& text, float x, float y) {
         x = std::trunc(x);
         y = std::trunc(y);
     }
-    float pen = 0;
-    const Glyph* previous = nullptr;
-    for (char32_t c : codes) {
-        const Glyph& g = impl.glyph(c);
-        if (previous) pen += static_cast<float>(impl.kern(*previous, g));
-        if (g.width > 0 && g.height > 0) {
-            const SDL_Rect src{g.atlasX, g.atlasY, g.width, g.height};
-            const SDL_FRect dst{x + (pen + g.left) * s.scaleX, y + g.top * s.scaleY, g.width * s.scaleX,
-                                g.height * s.scaleY};
-            SDL_RenderCopyF(r, texture, &src, &dst);
-        }
-        pen += static_cast<float>(g.advance);
-        previous = &g;
-    }
+    impl.layout(codes, [&](const Glyph& g, int pen) {
+        if (g.width <= 0 || g.height <= 0) return;
+        const SDL_Rect src{g.atlasX, g.atlasY, g.width, g.height};
+        const SDL_FRect dst{x + static_cast<float>(pen + g.left) * s.scaleX, y + g.top * s.scaleY,
+                            g.width * s.scaleX, g.height * s.scaleY};
+        SDL_RenderCopyF(r, texture, &src, &dst);
+    });
 }
 
 PixmapPtr grabPixmap(int x, int y, int width, int height) {

@@ -57,26 +57,33 @@ bool saveData(const std::string& path, const char* data, size_t size, std::strin
         return false;
     };
     const std::string temp = path + ".tmp" + std::to_string(::getpid());
+    // Removes the temporary file, keeping errno for the message.
+    auto discard = [&](const std::string& what) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        errno = saved;
+        return fail(what);
+    };
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return fail("Cannot create");
     if (!writeAll(fd, data, size) || ::fsync(fd) != 0) {
         const int saved = errno;
         ::close(fd);
-        ::unlink(temp.c_str());
         errno = saved;
-        return fail("Cannot write");
+        return discard("Cannot write");
     }
-    if (::close(fd) != 0) {
-        ::unlink(temp.c_str());
-        return fail("Cannot write");
-    }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        const int saved = errno;
-        ::unlink(temp.c_str());
-        errno = saved;
-        return fail("Cannot replace");
-    }
+    if (::close(fd) != 0) return discard("Cannot write");
+    if (::rename(temp.c_str(), path.c_str()) != 0) return discard("Cannot replace");
     return true;
+}
+
+// The whole file as a string or a byte vector; nothing when it cannot be opened or read.
+template <typename Buffer> std::optional<Buffer> readWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    Buffer contents((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return contents;
 }
 
 } // namespace
@@ -125,20 +132,13 @@ bool createFolders(const std::string& path) {
 }
 
 std::optional<std::vector<uint8_t>> loadBytes(const std::string& path) {
-    std::ifstream in(resolvePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    return readWhole<std::vector<uint8_t>>(resolvePath(path));
 }
 
 std::optional<std::string> loadText(const std::string& path) {
-    if (fileType(resolvePath(path)) != fileFile) return std::nullopt;
-    std::ifstream in(resolvePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return text;
+    const std::string resolved = resolvePath(path);
+    if (fileType(resolved) != fileFile) return std::nullopt;
+    return readWhole<std::string>(resolved);
 }
 
 bool saveText(const std::string& path, const std::string& text, std::string* error) {

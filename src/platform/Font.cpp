@@ -145,26 +145,14 @@ int ImageFont::ascent() const {
 }
 
 int ImageFont::textWidth(const std::string& text) {
-    int width = 0;
-    const Glyph* previous = nullptr;
-    for (char32_t c : decodeUtf8(text)) {
-        const Glyph& g = impl_->glyph(c);
-        if (previous) width += impl_->kern(*previous, g);
-        width += g.advance;
-        previous = &g;
-    }
-    return width;
+    return impl_->layout(decodeUtf8(text), [](const Glyph&, int) {});
 }
 
 void ImageFont::renderInto(Pixmap& target, const std::string& text, int x, int y, uint32_t colour) {
-    int pen = x;
-    const Glyph* previous = nullptr;
-    for (char32_t c : decodeUtf8(text)) {
-        const Glyph& g = impl_->glyph(c);
-        if (previous) pen += impl_->kern(*previous, g);
+    impl_->layout(decodeUtf8(text), [&](const Glyph& g, int pen) {
         for (int row = 0; row < g.height; ++row) {
             for (int col = 0; col < g.width; ++col) {
-                const int tx = pen + g.left + col, ty = y + g.top + row;
+                const int tx = x + pen + g.left + col, ty = y + g.top + row;
                 if (!target.contains(tx, ty)) continue;
                 const uint32_t coverage = impl_->atlas->read(g.atlasX + col, g.atlasY + row) >> 24;
                 const uint32_t a = coverage * alphaOf(colour) / 255;
@@ -181,9 +169,7 @@ void ImageFont::renderInto(Pixmap& target, const std::string& text, int x, int y
                                   mix(blueOf(colour), blueOf(dst))));
             }
         }
-        pen += g.advance;
-        previous = &g;
-    }
+    });
 }
 
 } // namespace platform

@@ -82,12 +82,10 @@ SDL_Texture* textureFor(std::shared_ptr<void>& slot, const Pixmap& pixmap) {
     auto& g = graphics();
     if (!g.renderer || pixmap.width() <= 0 || pixmap.height() <= 0) return nullptr;
     auto holder = std::static_pointer_cast<TextureHolder>(slot);
-    if (holder && holder->generation == g.generation && holder->revision == pixmap.revision() &&
-        holder->width == pixmap.width() && holder->height == pixmap.height()) {
-        return holder->texture;
-    }
-    if (!holder || holder->generation != g.generation || holder->width != pixmap.width() ||
-        holder->height != pixmap.height()) {
+    const bool reusable = holder && holder->generation == g.generation && holder->width == pixmap.width() &&
+                          holder->height == pixmap.height();
+    if (reusable && holder->revision == pixmap.revision()) return holder->texture;
+    if (!reusable) {
         holder = std::make_shared<TextureHolder>();
         holder->texture = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
                                             pixmap.width(), pixmap.height());
@@ -125,8 +123,7 @@ bool openGraphics(int width, int height, bool fullScreen) {
             }
             g.fullScreen = fullScreen;
         }
-        SDL_ShowCursor(SDL_DISABLE);
-        g.cursorVisible = false;
+        showSystemCursor(false);
         return true;
     }
     if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
@@ -162,8 +159,7 @@ bool openGraphics(int width, int height, bool fullScreen) {
     }
     g.fullScreen = fullScreen;
     g.nextPresentMs = 0;
-    SDL_ShowCursor(SDL_DISABLE);
-    g.cursorVisible = false;
+    showSystemCursor(false);
     return true;
 }
 

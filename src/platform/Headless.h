@@ -31,7 +31,8 @@ void clearQueue();
 // Writes the canvas as drawn so far in this frame to a PNG file.
 bool saveFrame(const std::string& path);
 
-// Resets the virtual clock, hook, queue and frame count (between tests).
+// Between tests: the virtual clock back to 0 with the default frame times, no hook, an empty queue
+// and no pending input. Whether the virtual clock is on, and the count of presents, are kept.
 void reset();
 
 } // namespace platform::headless

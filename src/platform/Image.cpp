@@ -27,14 +27,20 @@ ImagePtr Image::load(const std::string& path) {
     return fromPixmap(loadPixmap(path));
 }
 
+namespace {
+
+int framesPerRow(int pixmapWidth, int frameWidth) {
+    return frameWidth > 0 ? std::max(1, pixmapWidth / frameWidth) : 1;
+}
+
+} // namespace
+
 int Image::frameLeft(int frame) const {
-    const int perRow = frameWidth_ > 0 ? std::max(1, pixmap_->width() / frameWidth_) : 1;
-    return ((firstFrame_ + frame) % perRow) * frameWidth_;
+    return ((firstFrame_ + frame) % framesPerRow(pixmap_->width(), frameWidth_)) * frameWidth_;
 }
 
 int Image::frameTop(int frame) const {
-    const int perRow = frameWidth_ > 0 ? std::max(1, pixmap_->width() / frameWidth_) : 1;
-    return ((firstFrame_ + frame) / perRow) * frameHeight_;
+    return ((firstFrame_ + frame) / framesPerRow(pixmap_->width(), frameWidth_)) * frameHeight_;
 }
 
 PixmapPtr Image::framePixmap(int frame) const {

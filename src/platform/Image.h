@@ -45,8 +45,8 @@ class Image {
     int frameLeft(int frame) const;
     int frameTop(int frame) const;
 
-    // Renderer-side copy, owned by the platform's drawing code.
-    std::shared_ptr<void> texture;
+    // Renderer-side copy, owned by the platform's drawing code: a cache, not part of the image's value.
+    mutable std::shared_ptr<void> texture;
 
   private:
     PixmapPtr pixmap_;

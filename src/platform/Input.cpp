@@ -13,9 +13,13 @@ InputState& input() {
     return state;
 }
 
-void recreateCanvas(); // Graphics.cpp
-
 namespace {
+
+// The keys the game listens to; every other key is ignored.
+constexpr struct {
+    SDL_Keycode code;
+    Key key;
+} gameKeys[] = {{SDLK_ESCAPE, Key::Escape}, {SDLK_SPACE, Key::Space}, {SDLK_s, Key::S}, {SDLK_h, Key::H}};
 
 void pressLeft(InputState& in) {
     ++in.leftHits;
@@ -93,21 +97,8 @@ void pumpEvents() {
             break;
         case SDL_KEYDOWN:
             if (event.key.repeat) break;
-            switch (event.key.keysym.sym) {
-            case SDLK_ESCAPE:
-                internal::hitKey(in, Key::Escape);
-                break;
-            case SDLK_SPACE:
-                internal::hitKey(in, Key::Space);
-                break;
-            case SDLK_s:
-                internal::hitKey(in, Key::S);
-                break;
-            case SDLK_h:
-                internal::hitKey(in, Key::H);
-                break;
-            default:
-                break;
+            for (const auto& k : internal::gameKeys) {
+                if (k.code == event.key.keysym.sym) internal::hitKey(in, k.key);
             }
             break;
         case SDL_RENDER_DEVICE_RESET:

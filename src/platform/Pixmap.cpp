@@ -13,17 +13,6 @@ Pixmap::Pixmap(int width, int height, Uninitialised)
     : width_(std::max(0, width)), height_(std::max(0, height)),
       pixels_(std::make_unique_for_overwrite<uint32_t[]>(size())) {}
 
-Pixmap::Pixmap(const Pixmap& other) : Pixmap(other.width_, other.height_, uninitialised) {
-    std::copy_n(other.pixels_.get(), size(), pixels_.get());
-    texture = other.texture;
-    revision_ = other.revision_;
-}
-
-Pixmap& Pixmap::operator=(const Pixmap& other) {
-    if (this != &other) *this = Pixmap(other);
-    return *this;
-}
-
 void Pixmap::clear(uint32_t argb) {
     std::fill_n(pixels_.get(), size(), argb);
     ++revision_;

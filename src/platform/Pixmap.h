@@ -19,8 +19,9 @@ class Pixmap {
 
     Pixmap(int width, int height, uint32_t fill = 0);
     Pixmap(int width, int height, Uninitialised);
-    Pixmap(const Pixmap& other);
-    Pixmap& operator=(const Pixmap& other);
+    // Copies go through copy(), which gives the copy a texture of its own.
+    Pixmap(const Pixmap&) = delete;
+    Pixmap& operator=(const Pixmap&) = delete;
     Pixmap(Pixmap&&) noexcept = default;
     Pixmap& operator=(Pixmap&&) noexcept = default;
 

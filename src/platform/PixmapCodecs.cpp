@@ -28,7 +28,8 @@ PixmapPtr decodePng(const std::vector<uint8_t>& bytes) {
         png_image_free(&image);
         return nullptr;
     }
-    auto pixmap = Pixmap::create(static_cast<int>(image.width), static_cast<int>(image.height));
+    auto pixmap =
+        Pixmap::create(static_cast<int>(image.width), static_cast<int>(image.height), Pixmap::uninitialised);
     if (!png_image_finish_read(&image, nullptr, pixmap->data(), static_cast<int>(image.width * 4), nullptr)) {
         png_image_free(&image);
         return nullptr;
@@ -68,7 +69,8 @@ PixmapPtr decodeJpeg(const std::vector<uint8_t>& bytes) {
         jpeg_destroy_decompress(&info);
         return nullptr;
     }
-    pixmap = Pixmap::create(static_cast<int>(info.output_width), static_cast<int>(info.output_height));
+    pixmap = Pixmap::create(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                            Pixmap::uninitialised); // every row is written below
     row.resize(static_cast<size_t>(info.output_width) * 3);
     while (info.output_scanline < info.output_height) {
         const int y = static_cast<int>(info.output_scanline);

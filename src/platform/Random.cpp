@@ -1,6 +1,8 @@
 // PCG32 (O'Neill): tiny, fast and the same on every platform.
 #include "platform/Random.h"
 
+#include <utility>
+
 namespace platform {
 
 void Random::seed_(uint64_t seed) {
@@ -19,11 +21,7 @@ uint32_t Random::next() {
 }
 
 int Random::range(int low, int high) {
-    if (low > high) {
-        const int t = low;
-        low = high;
-        high = t;
-    }
+    if (low > high) std::swap(low, high);
     const uint64_t span = static_cast<uint64_t>(static_cast<int64_t>(high) - low) + 1;
     const uint64_t pick = (static_cast<uint64_t>(next()) * span) >> 32;
     return static_cast<int>(static_cast<int64_t>(low) + static_cast<int64_t>(pick));

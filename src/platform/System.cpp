@@ -13,17 +13,16 @@
 namespace platform {
 
 std::string homeDir() {
+    std::string path;
     if (const char* home = std::getenv("HOME"); home && *home) {
-        std::string path(home);
-        return path.size() <= 1024 ? path : std::string();
+        path = home;
+    } else {
+        struct passwd entry;
+        struct passwd* result = nullptr;
+        char buffer[4096];
+        if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &result) == 0 && result && result->pw_dir)
+            path = result->pw_dir;
     }
-    struct passwd entry;
-    struct passwd* result = nullptr;
-    char buffer[4096];
-    if (::getpwuid_r(::getuid(), &entry, buffer, sizeof buffer, &result) != 0 || !result || !result->pw_dir) {
-        return {};
-    }
-    std::string path(result->pw_dir);
     return path.size() <= 1024 ? path : std::string();
 }
 

@@ -10,11 +10,23 @@
 
 using namespace platform;
 
-TEST(FrameClock, DeltaCountsIdealFramesWithoutClamping) {
-    headless::reset();
-    headless::useVirtualClock(true);
+namespace {
+
+// A 60 frames a second clock on the virtual millisecond counter.
+class FrameClock : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        headless::reset();
+        headless::useVirtualClock(true);
+        clock.SetFPS(60.0f);
+    }
+    void TearDown() override { headless::reset(); }
     TDeltaTime clock;
-    clock.SetFPS(60.0f);
+};
+
+} // namespace
+
+TEST_F(FrameClock, DeltaCountsIdealFramesWithoutClamping) {
     clock.Update();
     clock.Update();
     EXPECT_FLOAT_EQ(clock.CurrDelta(), 0.0f); // same millisecond
@@ -27,14 +39,9 @@ TEST(FrameClock, DeltaCountsIdealFramesWithoutClamping) {
         clock.Update();
         EXPECT_NEAR(clock.CurrDelta(), c.delta, 1e-4) << c.ms << " ms";
     }
-    headless::reset();
 }
 
-TEST(FrameClock, CountsFramesPerSecond) {
-    headless::reset();
-    headless::useVirtualClock(true);
-    TDeltaTime clock;
-    clock.SetFPS(60.0f);
+TEST_F(FrameClock, CountsFramesPerSecond) {
     headless::advanceClock(1);
     for (int i = 0; i < 70; ++i) {
         clock.Update();
@@ -42,7 +49,6 @@ TEST(FrameClock, CountsFramesPerSecond) {
     }
     EXPECT_GE(clock.FPS(), 60);
     EXPECT_LE(clock.FPS(), 64);
-    headless::reset();
 }
 
 TEST(Mouse, HitLastsOneFrameAndHeldLastsWhileDown) {

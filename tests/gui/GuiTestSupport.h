@@ -9,7 +9,6 @@
 #include "platform/Font.h"
 #include "platform/Pixmap.h"
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -79,13 +78,6 @@ inline bool allBlack(const platform::Pixmap& canvas) {
         }
     }
     return true;
-}
-
-// The game's font once the data tree exists, else the same face from the system.
-inline platform::ImageFontPtr testFont(int size) {
-    std::string path = testing_support::dataPath("gfx/bluehigh.ttf");
-    if (!std::filesystem::exists(path)) path = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
-    return platform::ImageFont::load(path, size);
 }
 
 // Graphics open, the global mouse made, and a way to run one button frame.

@@ -13,7 +13,7 @@ using namespace gui_test;
 class JustifiedText : public ::testing::Test {
   protected:
     void SetUp() override {
-        static platform::ImageFontPtr font = testFont(20);
+        static platform::ImageFontPtr font = testing_support::testFont(20);
         ASSERT_TRUE(font) << "no font for the text tests";
         platform::setImageFont(font);
     }

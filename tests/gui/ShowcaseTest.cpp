@@ -12,7 +12,7 @@ namespace {
 using namespace gui_test;
 
 TEST_F(GuiTest, ButtonsAndAJustifiedParagraph) {
-    auto font = testFont(14);
+    auto font = testing_support::testFont(14);
     ASSERT_TRUE(font);
     platform::setClearColour(30, 40, 60);
     platform::cls();

@@ -105,7 +105,7 @@ TEST_F(Drawing, LinesIncludeBothEnds) {
 }
 
 TEST_F(Drawing, TextDrawsInsideItsMeasuredBox) {
-    auto font = ImageFont::load("/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf", 36);
+    auto font = testing_support::testFont(36);
     ASSERT_TRUE(font);
     setImageFont(font);
     const int w = textWidth("Loading...");

@@ -20,6 +20,12 @@ std::string dataPath(const std::string& relative) {
     return root + "/" + relative;
 }
 
+platform::ImageFontPtr testFont(int size) {
+    std::string path = dataPath("gfx/bluehigh.ttf");
+    if (!std::filesystem::exists(path)) path = "/usr/share/fonts/truetype/comfortaa/Comfortaa-Bold.ttf";
+    return platform::ImageFont::load(path, size);
+}
+
 void enterDataTree() {
     ASSERT_TRUE(platform::setCurrentFolder(dataPath(""))) << "no data tree at " << dataPath("");
 }

@@ -2,6 +2,7 @@
 // with the software renderer, the virtual clock, a fresh home folder and recorded messages.
 #pragma once
 
+#include "platform/Font.h"
 #include "platform/Pixmap.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@ namespace testing_support {
 
 // Path of a file in the generated data tree.
 std::string dataPath(const std::string& relative);
+// The game's font at `size` pixels: from the data tree once it exists, else the same face from the
+// system package it is copied from.
+platform::ImageFontPtr testFont(int size);
 // Makes the data tree the current folder (the game's asset paths are relative to it).
 void enterDataTree();
 

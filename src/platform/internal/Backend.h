@@ -72,5 +72,7 @@ HeadlessState& headlessState();
 SDL_Texture* textureFor(std::shared_ptr<void>& slot, const Pixmap& pixmap);
 // Applies colour, alpha and blend mode of the drawing state to a texture before a copy.
 void applyState(SDL_Texture* texture);
+// Makes the canvas again after the renderer lost its textures (Graphics.cpp).
+void recreateCanvas();
 
 } // namespace platform::internal

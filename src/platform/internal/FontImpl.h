@@ -33,6 +33,21 @@ struct ImageFont::Impl {
 
     const Glyph& glyph(char32_t code);
     int kern(const Glyph& left, const Glyph& right) const;
+
+    // Lays the text out on one line: calls place(glyph, pen) for each glyph, the pen starting at 0 and
+    // moving by advance and kerning; returns the pen after the last glyph.
+    template <typename Place> int layout(const std::u32string& codes, Place&& place) {
+        int pen = 0;
+        const Glyph* previous = nullptr;
+        for (char32_t c : codes) {
+            const Glyph& g = glyph(c);
+            if (previous) pen += kern(*previous, g);
+            place(g, pen);
+            pen += g.advance;
+            previous = &g;
+        }
+        return pen;
+    }
 };
 
 // Decodes UTF-8 (invalid bytes become U+FFFD) into code points.
