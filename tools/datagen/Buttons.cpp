@@ -15,15 +15,13 @@ constexpr int menuWidth = 150, menuHeight = 36; // x = 325 centres a 150 px fram
 
 // A round strip button with an icon instead of a label (plus, minus).
 Canvas iconStrip(Icon icon, int size) {
-    Canvas strip(size * 2, size);
-    for (int frame = 0; frame < 2; ++frame) {
+    return hoverStrip([&](Look look) {
         Canvas f(size, size);
         const Rect r{2.5f, 2, size - 5.0f, size - 5.0f};
-        drawButtonBody(f, r, r.h / 2, frame == 0 ? Look::normal : Look::hover);
+        drawButtonBody(f, r, r.h / 2, look);
         drawIcon(f, icon, r.cx(), r.cy(), size * 0.55f);
-        strip.draw(f, frame * size, 0);
-    }
-    return strip;
+        return f;
+    });
 }
 
 // A toolbar button: icon and label on a teal pill, as wide as its label needs.
@@ -49,26 +47,8 @@ Canvas toggle(Lettering& lettering, bool on) {
     constexpr int width = 64, height = 28;
     Canvas c(width, height);
     const Rect r{2, 2, width - 4.0f, height - 5.0f};
-    if (on) {
-        drawButtonBody(c, r, r.h / 2, Look::normal);
-    } else {
-        Canvas under(width, height);
-        under.fill(
-            [&](float x, float y) {
-                return sdRoundRect(x, y, r.cx(), r.cy() + 1.5f, r.w / 2, r.h / 2, r.h / 2);
-            },
-            hex(0x000000), 0.45f);
-        c.draw(under.blurred(1.5f), 0, 0);
-        c.fill([&](float x, float y) { return sdRoundRect(x, y, r.cx(), r.cy(), r.w / 2, r.h / 2, r.h / 2); },
-               hex(0x27323b));
-        c.fill(
-            [&](float x, float y) {
-                return sdRoundRect(x, y, r.cx(), r.cy(), r.w / 2 - 1.3f, r.h / 2 - 1.3f, r.h / 2 - 1.3f);
-            },
-            [&](float, float y) {
-                return Ink{mix(hex(0x5a6873), hex(0x3b4852), (y - r.y) / r.h), 1};
-            });
-    }
+    const Look look = on ? Look::normal : Look::off;
+    drawButtonBody(c, r, r.h / 2, look);
     const float knobX = on ? r.x + r.w - r.h / 2 : r.x + r.h / 2;
     const float kr = r.h / 2 - 2.5f;
     Canvas shadow(width, height);
@@ -82,7 +62,7 @@ Canvas toggle(Lettering& lettering, bool on) {
                           1};
            });
     const float textX = on ? r.x + (r.w - r.h) / 2 + 2 : r.x + r.h + (r.w - r.h) / 2 - 2;
-    drawButtonLabel(c, lettering, on ? "ON" : "OFF", 12, textX, r.cy(), on ? Look::normal : Look::normal);
+    drawButtonLabel(c, lettering, on ? "ON" : "OFF", 12, textX, r.cy(), look);
     return c;
 }
 
@@ -128,10 +108,8 @@ void makeButtons(DataTree& tree, Lettering& lettering) {
     for (const MenuButton& b : menu) {
         tree.savePng(std::string("gfx/gui/") + b.file + ".png",
                      buttonStrip(lettering, menuWidth, menuHeight, b.label, 18), origin);
-        Canvas highlight(menuWidth, menuHeight);
-        drawButton(highlight, lettering, {3, 2.5f, menuWidth - 6.0f, menuHeight - 6.0f}, b.label, 18,
-                   Look::highlight);
-        tree.savePng(std::string("gfx/gui/") + b.file + "02.png", highlight, origin);
+        tree.savePng(std::string("gfx/gui/") + b.file + "02.png",
+                     buttonImage(lettering, menuWidth, menuHeight, b.label, 18, Look::highlight), origin);
     }
     tree.savePng("gfx/gui/p_cancel.png", buttonStrip(lettering, 70, 30, "Cancel", 14), origin);
     tree.savePng("gfx/gui/ustawienia/ok.png", buttonStrip(lettering, 40, 30, "OK", 14), origin);
@@ -144,9 +122,7 @@ void makeButtons(DataTree& tree, Lettering& lettering) {
     tree.savePng("gfx/gui/ustawienia/pointOn.png", point(true), origin);
     tree.savePng("gfx/gui/ustawienia/pointoff.png", point(false), origin);
 
-    Canvas quit(80, 30);
-    drawButton(quit, lettering, {3, 2.5f, 74, 24}, "Quit", 14, Look::normal);
-    tree.savePng("gfx/gui/quit.png", quit, origin);
+    tree.savePng("gfx/gui/quit.png", buttonImage(lettering, 80, 30, "Quit", 14, Look::normal), origin);
 
     // The toolbar sits at y = 5 with its buttons at these x; each slot ends 6 px before the next
     // button, and the last leaves the top-right corner to the clock. All labels share one size,

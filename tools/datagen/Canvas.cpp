@@ -1,8 +1,6 @@
 // Canvas compositing, filtering and pixmap conversion.
 #include "Canvas.h"
 
-#include "Maths.h"
-
 #include "Noise.h"
 
 namespace datagen {
@@ -26,32 +24,18 @@ Rgba Canvas::sample(float x, float y) const {
 }
 
 void Canvas::draw(const Canvas& source, int dx, int dy, float opacity) {
-    for (int y = std::max(0, -dy); y < source.height_; ++y) {
-        const int ty = y + dy;
-        if (ty >= height_) break;
-        for (int x = std::max(0, -dx); x < source.width_; ++x) {
-            const int tx = x + dx;
-            if (tx >= width_) break;
-            const Rgba& s = source.at(x, y);
-            if (s.a <= 0) continue;
-            Rgba& d = at(tx, ty);
-            const float k = 1 - s.a * opacity;
-            d = {s.r * opacity + d.r * k, s.g * opacity + d.g * k, s.b * opacity + d.b * k,
-                 s.a * opacity + d.a * k};
-        }
-    }
+    forEachOverlap(source, dx, dy, [&](const Rgba& s, int tx, int ty) {
+        if (s.a <= 0) return;
+        Rgba& d = at(tx, ty);
+        const float k = 1 - s.a * opacity;
+        d = {s.r * opacity + d.r * k, s.g * opacity + d.g * k, s.b * opacity + d.b * k,
+             s.a * opacity + d.a * k};
+    });
 }
 
 void Canvas::drawTinted(const Canvas& source, int dx, int dy, Colour colour, float opacity) {
-    for (int y = std::max(0, -dy); y < source.height_; ++y) {
-        const int ty = y + dy;
-        if (ty >= height_) break;
-        for (int x = std::max(0, -dx); x < source.width_; ++x) {
-            const int tx = x + dx;
-            if (tx >= width_) break;
-            blend(tx, ty, colour, source.at(x, y).a * opacity);
-        }
-    }
+    forEachOverlap(source, dx, dy,
+                   [&](const Rgba& s, int tx, int ty) { blend(tx, ty, colour, s.a * opacity); });
 }
 
 namespace {
@@ -68,39 +52,56 @@ std::vector<float> gaussianKernel(float sigma) {
     return k;
 }
 
-} // namespace
-
-Canvas Canvas::blurred(float sigma) const {
-    if (sigma <= 0) return *this;
-    const std::vector<float> k = gaussianKernel(sigma);
+// One direction of a separable filter over the pixels of `area`:
+// out(x, y) = sum of k[i] * in((x, y) + (i - radius) * step). Samples beyond the border count as
+// transparent.
+void convolve(const Canvas& in, Canvas& out, const std::vector<float>& k, int stepX, int stepY, Box area) {
     const int radius = static_cast<int>(k.size() / 2);
-    Canvas pass(width_, height_), out(width_, height_);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
+    for (int y = area.y0; y < area.y1; ++y) {
+        for (int x = area.x0; x < area.x1; ++x) {
             Rgba acc;
             for (int i = -radius; i <= radius; ++i) {
-                const int sx = x + i;
-                if (sx < 0 || sx >= width_) continue;
-                const Rgba& s = at(sx, y);
-                const float w = k[static_cast<size_t>(i + radius)];
-                acc = {acc.r + s.r * w, acc.g + s.g * w, acc.b + s.b * w, acc.a + s.a * w};
-            }
-            pass.at(x, y) = acc;
-        }
-    }
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            Rgba acc;
-            for (int i = -radius; i <= radius; ++i) {
-                const int sy = y + i;
-                if (sy < 0 || sy >= height_) continue;
-                const Rgba& s = pass.at(x, sy);
+                const int sx = x + i * stepX, sy = y + i * stepY;
+                if (sx < 0 || sy < 0 || sx >= in.width() || sy >= in.height()) continue;
+                const Rgba& s = in.at(sx, sy);
                 const float w = k[static_cast<size_t>(i + radius)];
                 acc = {acc.r + s.r * w, acc.g + s.g * w, acc.b + s.b * w, acc.a + s.a * w};
             }
             out.at(x, y) = acc;
         }
     }
+}
+
+} // namespace
+
+Box Canvas::paintedBox() const {
+    Box box{width_, height_, 0, 0};
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Rgba& p = at(x, y);
+            if (p.r == 0 && p.g == 0 && p.b == 0 && p.a == 0) continue;
+            box = {std::min(box.x0, x), std::min(box.y0, y), std::max(box.x1, x + 1),
+                   std::max(box.y1, y + 1)};
+        }
+    }
+    return box;
+}
+
+Canvas Canvas::blurred(float sigma) const {
+    if (sigma <= 0) return *this;
+    const std::vector<float> k = gaussianKernel(sigma);
+    const int radius = static_cast<int>(k.size() / 2);
+    Canvas pass(width_, height_), out(width_, height_);
+    // Nothing outside the painted part, grown by the kernel's reach, can come out non-transparent,
+    // so a small shape on a large layer costs only its own surroundings.
+    const Box painted = paintedBox();
+    if (painted.x0 >= painted.x1) return out;
+    const Box across{std::max(0, painted.x0 - radius), painted.y0, std::min(width_, painted.x1 + radius),
+                     painted.y1};
+    convolve(*this, pass, k, 1, 0, across);
+    convolve(
+        pass, out, k, 0, 1,
+        {across.x0, std::max(0, painted.y0 - radius), across.x1, std::min(height_, painted.y1 + radius)});
     return out;
 }
 
@@ -126,33 +127,6 @@ Canvas Canvas::dilated(float radius) const {
             out.at(x, y) = {best, best, best, best};
         }
     }
-    return out;
-}
-
-Canvas Canvas::resized(int width, int height) const {
-    Canvas out(width, height);
-    const float sx = static_cast<float>(width_) / width, sy = static_cast<float>(height_) / height;
-    const int nx = std::max(1, static_cast<int>(std::ceil(sx))) * 2,
-              ny = std::max(1, static_cast<int>(std::ceil(sy))) * 2;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            Rgba acc;
-            for (int j = 0; j < ny; ++j) {
-                for (int i = 0; i < nx; ++i) {
-                    const Rgba s = sample((x + (i + 0.5f) / nx) * sx, (y + (j + 0.5f) / ny) * sy);
-                    acc = {acc.r + s.r, acc.g + s.g, acc.b + s.b, acc.a + s.a};
-                }
-            }
-            const float n = 1.0f / (nx * ny);
-            out.at(x, y) = {acc.r * n, acc.g * n, acc.b * n, acc.a * n};
-        }
-    }
-    return out;
-}
-
-Canvas Canvas::cropped(int x, int y, int width, int height) const {
-    Canvas out(width, height);
-    out.draw(*this, -x, -y);
     return out;
 }
 

@@ -98,30 +98,27 @@ class Canvas {
             }
         }
     }
-    // Multiplies the alpha (and premultiplied colour) by mask(x, y).
-    template <class MaskFn> void multiplyAlpha(MaskFn&& mask) {
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                const float m = std::clamp(mask(x + 0.5f, y + 0.5f), 0.0f, 1.0f);
-                Rgba& p = at(x, y);
-                p = {p.r * m, p.g * m, p.b * m, p.a * m};
-            }
-        }
-    }
-
     // Gaussian blur of all four channels (premultiplied, so edges stay clean).
     Canvas blurred(float sigma) const;
     // Alpha grown by `radius` pixels (a round structuring element), colour white.
     Canvas dilated(float radius) const;
-    // Resampled to a new size (area average when shrinking).
-    Canvas resized(int width, int height) const;
-    Canvas cropped(int x, int y, int width, int height) const;
 
     // Straight ARGB pixels; an opaque canvas stays opaque.
     platform::Pixmap toPixmap() const;
     static Canvas fromPixmap(const platform::Pixmap& pixmap);
 
   private:
+    // The smallest box holding every pixel that is not fully transparent (empty when none is).
+    Box paintedBox() const;
+    // Calls visit(sourcePixel, targetX, targetY) for every source pixel that lands on this canvas
+    // when the source is placed at (dx, dy).
+    template <class Visit> void forEachOverlap(const Canvas& source, int dx, int dy, Visit&& visit) {
+        for (int y = std::max(0, -dy); y < source.height_ && y + dy < height_; ++y) {
+            for (int x = std::max(0, -dx); x < source.width_ && x + dx < width_; ++x) {
+                visit(source.at(x, y), x + dx, y + dy);
+            }
+        }
+    }
     void clip(Box& box) const {
         if (box.x1 < 0) box = {0, 0, width_, height_};
         box.x0 = std::max(box.x0, 0);

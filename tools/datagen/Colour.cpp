@@ -13,29 +13,6 @@ Colour mix(Colour a, Colour b, float t) {
     return {mix(a.r, b.r, t), mix(a.g, b.g, t), mix(a.b, b.b, t)};
 }
 
-Colour hsv(float hue, float saturation, float value) {
-    hue -= std::floor(hue);
-    const float h = hue * 6.0f;
-    const int sector = static_cast<int>(h) % 6;
-    const float f = h - std::floor(h);
-    const float p = value * (1 - saturation), q = value * (1 - saturation * f),
-                t = value * (1 - saturation * (1 - f));
-    switch (sector) {
-    case 0:
-        return {value, t, p};
-    case 1:
-        return {q, value, p};
-    case 2:
-        return {p, value, t};
-    case 3:
-        return {p, q, value};
-    case 4:
-        return {t, p, value};
-    default:
-        return {value, p, q};
-    }
-}
-
 float luminance(Colour c) {
     return 0.2126f * c.r + 0.7152f * c.g + 0.0722f * c.b;
 }

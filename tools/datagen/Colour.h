@@ -1,4 +1,4 @@
-// Colours as floats in 0..1 (sRGB values), with mixing, HSV and multi-stop gradients.
+// Colours as floats in 0..1 (sRGB values), with mixing and multi-stop gradients.
 #pragma once
 
 #include <cstdint>
@@ -28,8 +28,6 @@ inline Colour operator*(Colour a, Colour b) {
 // From a 0xRRGGBB literal.
 Colour hex(uint32_t rgb);
 Colour mix(Colour a, Colour b, float t);
-// Hue in turns (0..1), saturation and value in 0..1.
-Colour hsv(float hue, float saturation, float value);
 float luminance(Colour c);
 Colour clamped(Colour c);
 // Moves the colour towards its grey by (1 - amount); amount > 1 saturates.

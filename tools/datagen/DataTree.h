@@ -20,7 +20,6 @@ class DataTree {
     // fails half-way never leaves a stamp behind.
     explicit DataTree(std::string root);
 
-    const std::string& root() const { return root_; }
     std::string pathOf(const std::string& relative) const { return root_ + "/" + relative; }
 
     // Each writer throws std::runtime_error naming the file when it cannot be written.

@@ -19,10 +19,6 @@ inline float smoothstep(float edge0, float edge1, float x) {
     const float t = clamp01((x - edge0) / (edge1 - edge0));
     return t * t * (3.0f - 2.0f * t);
 }
-// 1 inside a band of half-width `width` around `centre`, fading over `soft`.
-inline float band(float x, float centre, float width, float soft) {
-    return 1.0f - smoothstep(width, width + soft, std::fabs(x - centre));
-}
 
 struct Vec2 {
     float x = 0, y = 0;

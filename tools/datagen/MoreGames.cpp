@@ -62,8 +62,9 @@ Canvas gardenTiles(int w, int h, const Noise& n) {
 
 Canvas starLanterns(int w, int h, const Noise& n) {
     Canvas c(w, h);
+    const Gradient sky{{0.0f, hex(0x0a0f2e)}, {0.6f, hex(0x2b2a68)}, {1.0f, hex(0x7a4a78)}};
     c.paint([&](float x, float y) {
-        Colour col = Gradient{{0.0f, hex(0x0a0f2e)}, {0.6f, hex(0x2b2a68)}, {1.0f, hex(0x7a4a78)}}.at(y / h);
+        Colour col = sky.at(y / h);
         const float star =
             smoothstep(0.985f, 1.0f, hashUnit(static_cast<uint32_t>(x), static_cast<uint32_t>(y), 3));
         return col + Colour{1, 1, 0.9f} * (star * 0.9f * (1 - y / h));
@@ -90,8 +91,9 @@ Canvas starLanterns(int w, int h, const Noise& n) {
 
 Canvas oceanPebbles(int w, int h, const Noise& n) {
     Canvas c(w, h);
+    const Gradient sea{{0.0f, hex(0x5fd0d8)}, {0.5f, hex(0x1f8fa8)}, {1.0f, hex(0x0f4a6a)}};
     c.paint([&](float x, float y) {
-        Colour col = Gradient{{0.0f, hex(0x5fd0d8)}, {0.5f, hex(0x1f8fa8)}, {1.0f, hex(0x0f4a6a)}}.at(y / h);
+        Colour col = sea.at(y / h);
         const float rays =
             std::pow(clamp01(0.5f + 0.5f * std::sin(x / 14 + y / 40 + n.at(x / 80, y / 200) * 3)), 6.0f) *
             (1 - y / h);

@@ -31,6 +31,11 @@ struct Painter {
                },
                around(base.x, base.y, reach, reach));
     }
+    // `count` petals evenly around `centre`, the first at angle `phase`.
+    void petals(Vec2 centre, int count, float phase, float length, float width, Colour inner, Colour outer) {
+        for (int k = 0; k < count; ++k)
+            petal(centre, k * 2 * pi / count + phase, length, width, inner, outer);
+    }
     void disc(Vec2 centre, float r, Colour dark, Colour light) {
         c.fill([&](float x, float y) { return sdCircle(x, y, centre.x, centre.y, r); },
                [&](float x, float y) {
@@ -162,10 +167,7 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
         p.stem(foot, head, 1.6f * s, stemColour);
         p.leaf(foot + Vec2{0, -30 * s}, -0.3f - h, 16 * s, 8 * s, id);
         const float r = (9 + 4 * h) * s;
-        for (int k = 0; k < 18; ++k) {
-            const float a = k * 2 * pi / 18 + h;
-            p.petal(head, a, r * 1.9f, r * 0.55f, hex(0xe8a114), hex(0xffd83a));
-        }
+        p.petals(head, 18, h, r * 1.9f, r * 0.55f, hex(0xe8a114), hex(0xffd83a));
         p.disc(head, r * 0.95f, hex(0x3b220f), hex(0x7a4b1d));
         break;
     }
@@ -180,7 +182,7 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
             const Vec2 at =
                 foot + (top - foot) * (0.35f + 0.65f * t) + Vec2{(k % 2 ? 3.0f : -3.0f) * s * (1 - t), 0};
             const float r = (5.5f - 3.0f * t) * s;
-            for (int q = 0; q < 5; ++q) p.petal(at, q * 2 * pi / 5 + k, r, r * 0.8f, tone[0], tone[1]);
+            p.petals(at, 5, static_cast<float>(k), r, r * 0.8f, tone[0], tone[1]);
             p.disc(at, r * 0.25f, hex(0xf5f5ff), hex(0xffffff));
         }
         break;
@@ -192,7 +194,7 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
         const Vec2 head = foot + Vec2{(h - 0.5f) * 14 * s, -38 * s};
         p.stem(foot, head, 0.9f * s, stemColour);
         const float r = (7 + 2 * h) * s;
-        for (int k = 0; k < 8; ++k) p.petal(head, k * pi / 4 + h * 3, r * 1.3f, r * 0.85f, tone[0], tone[1]);
+        p.petals(head, 8, h * 3, r * 1.3f, r * 0.85f, tone[0], tone[1]);
         p.disc(head, r * 0.32f, hex(0xc98a0c), hex(0xffd84a));
         break;
     }
@@ -202,7 +204,7 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
         const float r = (7 + 2 * h) * s;
         const Colour deep = h < 0.7f ? hex(0xb3151b) : hex(0xd9480f),
                      bright = h < 0.7f ? hex(0xff4a3a) : hex(0xffa03a);
-        for (int k = 0; k < 5; ++k) p.petal(head, k * 2 * pi / 5 + h * 2, r * 1.2f, r * 1.15f, deep, bright);
+        p.petals(head, 5, h * 2, r * 1.2f, r * 1.15f, deep, bright);
         p.disc(head, r * 0.3f, hex(0x1a0d12), hex(0x3b2a40));
         break;
     }
@@ -210,8 +212,7 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
         const Vec2 head = foot + Vec2{(h - 0.5f) * 10 * s, -22 * s};
         p.stem(foot, head, 0.8f * s, stemColour);
         const float r = (5 + 2 * h) * s;
-        for (int k = 0; k < 14; ++k)
-            p.petal(head, k * 2 * pi / 14 + h, r * 1.45f, r * 0.45f, hex(0xd8dde6), hex(0xffffff));
+        p.petals(head, 14, h, r * 1.45f, r * 0.45f, hex(0xd8dde6), hex(0xffffff));
         p.disc(head, r * 0.42f, hex(0xd08a06), hex(0xffd21f));
         break;
     }
@@ -243,10 +244,8 @@ void paintFlower(Painter& p, Kind kind, Vec2 foot, float s, uint32_t id) {
         p.stem(foot, head, 1.0f * s, stemColour);
         const float r = (6 + 2 * h) * s;
         for (int ring = 0; ring < 3; ++ring) {
-            for (int k = 0; k < 10; ++k) {
-                p.petal(head, k * 2 * pi / 10 + ring * 0.3f, r * (1.2f - ring * 0.3f), r * 0.7f,
-                        hex(0xd9530c), ring == 2 ? hex(0xffc23a) : hex(0xff9a1f));
-            }
+            p.petals(head, 10, ring * 0.3f, r * (1.2f - ring * 0.3f), r * 0.7f, hex(0xd9530c),
+                     ring == 2 ? hex(0xffc23a) : hex(0xff9a1f));
         }
         break;
     }

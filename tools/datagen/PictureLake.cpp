@@ -219,22 +219,22 @@ void paintMeadow(Canvas& c, const Noise& n, const std::vector<float>& shore) {
            });
     // Grass blades, back to front, with flowers among them.
     struct Item {
-        float y;
+        float x, y;
         uint32_t id;
         bool flower;
     };
     std::vector<Item> items;
-    for (uint32_t i = 0; i < 9000; ++i) items.push_back({0, i, false});
-    for (uint32_t i = 0; i < 900; ++i) items.push_back({0, i, true});
+    for (uint32_t i = 0; i < 9000; ++i) items.push_back({0, 0, i, false});
+    for (uint32_t i = 0; i < 900; ++i) items.push_back({0, 0, i, true});
     for (Item& it : items) {
-        const float x = hashUnit(it.id, it.flower ? 11u : 12u) * c.width();
-        const float top = shoreAt(x) + 6;
+        it.x = hashUnit(it.id, it.flower ? 11u : 12u) * c.width();
+        const float top = shoreAt(it.x) + 6;
         it.y = top + std::pow(hashUnit(it.id, it.flower ? 13u : 14u), 0.8f) * (c.height() + 16 - top);
     }
     std::sort(items.begin(), items.end(),
               [](const Item& a, const Item& b) { return a.y < b.y || (a.y == b.y && a.id < b.id); });
     for (const Item& it : items) {
-        const float x = hashUnit(it.id, it.flower ? 11u : 12u) * c.width();
+        const float x = it.x;
         const float depth = clamp01((it.y - 390) / 90);
         const float scale = 0.45f + 0.9f * depth;
         if (!it.flower) {

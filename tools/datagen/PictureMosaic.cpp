@@ -13,6 +13,14 @@ constexpr float tile = 6.5f;
 
 const Colour cream = hex(0xf1e6cf);
 const Colour ink = hex(0x2b2238);
+// The colour drifting around the border, and the warm rainbow of the lotus petals.
+const Gradient borderHues{{0.0f, hex(0xc0532f)},
+                          {0.25f, hex(0xd99a2b)},
+                          {0.5f, hex(0x6f8f3a)},
+                          {0.75f, hex(0x2f7f8f)},
+                          {1.0f, hex(0xc0532f)}};
+const Gradient petalHues{{0.0f, hex(0xe8b13a)}, {0.2f, hex(0xe2703a)}, {0.4f, hex(0xc8416a)},
+                         {0.6f, hex(0x7a4ba8)}, {0.8f, hex(0x3a78b8)}, {1.0f, hex(0x3aa38f)}};
 
 // The drawing the stones are laid after.
 Colour design(float x, float y, const Noise& n) {
@@ -32,13 +40,7 @@ Colour design(float x, float y, const Noise& n) {
         const float v = (inset - 4) / (border - 8);
         const float wave =
             0.5f + 0.32f * std::sin(s / 46.0f * 2 * pi) + 0.1f * std::sin(s / 23.0f * 2 * pi + 1);
-        const Colour hue = Gradient{
-            {0.0f, hex(0xc0532f)},
-            {0.25f, hex(0xd99a2b)},
-            {0.5f, hex(0x6f8f3a)},
-            {0.75f, hex(0x2f7f8f)},
-            {1.0f,
-             hex(0xc0532f)}}.cyclic(s / (2 * (pictureWidth + pictureHeight)));
+        const Colour hue = borderHues.cyclic(s / (2 * (pictureWidth + pictureHeight)));
         return v < wave ? hue : cream;
     }
     const float dx = x - cx, dy = y - cy;
@@ -53,9 +55,7 @@ Colour design(float x, float y, const Noise& n) {
         const float reach = 40 + 82 * std::pow(std::max(0.0f, std::cos(f * pi)), 0.7f);
         const int petal = static_cast<int>(std::floor(sector)) & 15;
         if (r < reach - 3) {
-            const Colour base = Gradient{{0.0f, hex(0xe8b13a)}, {0.2f, hex(0xe2703a)}, {0.4f, hex(0xc8416a)},
-                                         {0.6f, hex(0x7a4ba8)}, {0.8f, hex(0x3a78b8)}, {1.0f, hex(0x3aa38f)}}
-                                    .at(petal / 15.0f);
+            const Colour base = petalHues.at(petal / 15.0f);
             const float vein = std::fabs(f) < 0.07f && r > 52 ? 1.0f : 0.0f;
             return mix(mix(base * 1.15f, base * 0.8f, (r - 40) / 84), cream, vein * 0.7f);
         }

@@ -64,44 +64,44 @@ Canvas clockFrame(int frame) {
     return c;
 }
 
-// Soft white glows; the game tints them and draws them additively.
-Canvas glow() {
-    Canvas c(32, 32);
-    c.fill([](float x, float y) { return sdCircle(x, y, 16, 16, 15.5f); },
-           [](float x, float y) {
-               const float r = std::hypot(x - 16, y - 16);
-               return Ink{
-                   {1, 1, 1},
-                   clamp01(std::exp(-r * r / (2 * 5.5f * 5.5f)) * 0.85f + std::exp(-r * r / 8) * 0.15f) *
-                       (1 - smoothstep(12, 15.5f, r))};
+// A white spark of size x size pixels: brightness(dx, dy, r) at an offset from the centre (r its
+// length), faded out from `fadeFrom` to the rim so the border stays clear. The game tints the sparks
+// and draws them additively.
+template <class Brightness> Canvas spark(int size, float fadeFrom, Brightness&& brightness) {
+    const float centre = size / 2.0f, rim = centre - 0.5f;
+    Canvas c(size, size);
+    c.fill([&](float x, float y) { return sdCircle(x, y, centre, centre, rim); },
+           [&](float x, float y) {
+               const float dx = x - centre, dy = y - centre, r = std::hypot(dx, dy);
+               return Ink{{1, 1, 1}, clamp01(brightness(dx, dy, r)) * (1 - smoothstep(fadeFrom, rim, r))};
            });
     return c;
+}
+
+Canvas glow() {
+    return spark(32, 12, [](float, float, float r) {
+        return std::exp(-r * r / (2 * 5.5f * 5.5f)) * 0.85f + std::exp(-r * r / 8) * 0.15f;
+    });
 }
 
 Canvas star() {
-    Canvas c(32, 32);
-    c.fill([](float x, float y) { return sdCircle(x, y, 16, 16, 15.5f); },
-           [](float x, float y) {
-               const float dx = std::fabs(x - 16), dy = std::fabs(y - 16), r = std::hypot(dx, dy);
-               const float rays = std::exp(-dy * dy / 1.2f) * std::exp(-dx / 7) +
-                                  std::exp(-dx * dx / 1.2f) * std::exp(-dy / 7);
-               const float diag = std::exp(-std::pow(dx - dy, 2.0f) / 1.5f) * std::exp(-r / 4.5f) * 0.5f;
-               const float core = std::exp(-r * r / 10);
-               return Ink{{1, 1, 1}, clamp01(rays * 0.8f + diag + core) * (1 - smoothstep(13, 15.5f, r))};
-           });
-    return c;
+    return spark(32, 13, [](float dx, float dy, float r) {
+        dx = std::fabs(dx);
+        dy = std::fabs(dy);
+        const float rays =
+            std::exp(-dy * dy / 1.2f) * std::exp(-dx / 7) + std::exp(-dx * dx / 1.2f) * std::exp(-dy / 7);
+        const float diag = std::exp(-std::pow(dx - dy, 2.0f) / 1.5f) * std::exp(-r / 4.5f) * 0.5f;
+        const float core = std::exp(-r * r / 10);
+        return rays * 0.8f + diag + core;
+    });
 }
 
 Canvas ring() {
-    Canvas c(24, 24);
-    c.fill([](float x, float y) { return sdCircle(x, y, 12, 12, 11.5f); },
-           [](float x, float y) {
-               const float r = std::hypot(x - 12, y - 12);
-               const float halo = std::exp(-std::pow(r - 7.0f, 2.0f) / 3.0f) * 0.55f;
-               const float core = std::exp(-r * r / 9) * 0.7f;
-               return Ink{{1, 1, 1}, clamp01(halo + core) * (1 - smoothstep(9.5f, 11.5f, r))};
-           });
-    return c;
+    return spark(24, 9.5f, [](float, float, float r) {
+        const float halo = std::exp(-std::pow(r - 7.0f, 2.0f) / 3.0f) * 0.55f;
+        const float core = std::exp(-r * r / 9) * 0.7f;
+        return halo + core;
+    });
 }
 
 } // namespace

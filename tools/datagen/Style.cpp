@@ -12,6 +12,7 @@ namespace {
 struct Palette {
     Colour top, bottom, rim, labelOutline, glow;
     float glowAlpha;
+    bool glossy = true;
 };
 
 Palette paletteOf(Look look) {
@@ -20,6 +21,8 @@ Palette paletteOf(Look look) {
         return {hex(0xffd98a), hex(0xf08a2c), hex(0x9a4a12), hex(0x7a3208), hex(0xffc35a), 0.55f};
     case Look::highlight:
         return {hex(0xfff8dc), hex(0xffc24f), hex(0xb8741c), hex(0x8a4a08), hex(0xfff0b0), 0.9f};
+    case Look::off: // matte grey, under the normal look's lettering
+        return {hex(0x5a6873), hex(0x3b4852), hex(0x27323b), hex(0x0b3a44), hex(0x000000), 0.0f, false};
     default:
         return {hex(0x4cc3bb), hex(0x17707e), hex(0x0b3f4a), hex(0x0b3a44), hex(0x000000), 0.0f};
     }
@@ -47,6 +50,7 @@ void drawButtonBody(Canvas& c, Rect r, float radius, Look look) {
            [&](float, float y) {
                return Ink{mix(p.top, p.bottom, clamp01((y - r.y) / r.h)), 1};
            });
+    if (!p.glossy) return;
     // Gloss on the upper half and a thin bright edge at the top.
     c.fill(
         [&](float x, float y) {
@@ -70,10 +74,10 @@ void drawButtonLabel(Canvas& c, Lettering& lettering, const std::string& text, i
     LabelStyle style;
     style.size = size;
     style.top = {1, 1, 1};
-    style.bottom = look == Look::normal ? hex(0xdff5f2) : hex(0xfff3dc);
+    style.bottom = look == Look::hover ? hex(0xfff3dc) : hex(0xdff5f2);
     style.outlineWidth = size >= 18 ? 1.6f : 1.2f;
     style.outline = p.labelOutline;
-    style.outlineAlpha = look == Look::normal ? 0.85f : 1.0f;
+    style.outlineAlpha = look == Look::hover ? 1.0f : 0.85f;
     style.shadowAlpha = 0.35f;
     if (look == Look::highlight) {
         // Dark lettering reads best on the bright gold.
@@ -89,20 +93,26 @@ void drawButtonLabel(Canvas& c, Lettering& lettering, const std::string& text, i
     drawLabel(c, lettering, text, cx, cy, style);
 }
 
-void drawButton(Canvas& c, Lettering& lettering, Rect r, const std::string& text, int size, Look look) {
+Canvas buttonImage(Lettering& lettering, int width, int height, const std::string& text, int size,
+                   Look look) {
+    Canvas c(width, height);
+    const Rect r{3, 2.5f, width - 6.0f, height - 6.0f};
     drawButtonBody(c, r, r.h / 2, look);
     drawButtonLabel(c, lettering, text, size, r.cx(), r.cy(), look);
+    return c;
+}
+
+Canvas hoverStrip(const std::function<Canvas(Look)>& frame) {
+    const Canvas normal = frame(Look::normal), hover = frame(Look::hover);
+    Canvas strip(normal.width() * 2, normal.height());
+    strip.draw(normal, 0, 0);
+    strip.draw(hover, normal.width(), 0);
+    return strip;
 }
 
 Canvas buttonStrip(Lettering& lettering, int frameWidth, int frameHeight, const std::string& text, int size) {
-    Canvas strip(frameWidth * 2, frameHeight);
-    for (int frame = 0; frame < 2; ++frame) {
-        Canvas f(frameWidth, frameHeight);
-        drawButton(f, lettering, {3, 2.5f, frameWidth - 6.0f, frameHeight - 6.0f}, text, size,
-                   frame == 0 ? Look::normal : Look::hover);
-        strip.draw(f, frame * frameWidth, 0);
-    }
-    return strip;
+    return hoverStrip(
+        [&](Look look) { return buttonImage(lettering, frameWidth, frameHeight, text, size, look); });
 }
 
 Canvas panel(int width, int height, float header) {

@@ -1,5 +1,6 @@
 // The game's one visual style for controls: rounded glossy buttons (calm teal at rest, warm amber
-// under the mouse, bright gold when highlighted), dark glass panels and small white icons.
+// under the mouse, bright gold when highlighted, matte grey when switched off), dark glass panels
+// and small white icons.
 #pragma once
 
 #include "Canvas.h"
@@ -11,7 +12,7 @@
 
 namespace datagen {
 
-enum class Look { normal, hover, highlight };
+enum class Look { normal, hover, highlight, off };
 
 struct Rect {
     float x = 0, y = 0, w = 0, h = 0;
@@ -24,9 +25,11 @@ void drawButtonBody(Canvas& c, Rect r, float radius, Look look);
 // The label in the button's look, centred on (cx, cy).
 void drawButtonLabel(Canvas& c, Lettering& lettering, const std::string& text, int size, float cx, float cy,
                      Look look);
-// A whole button: body and label centred in it.
-void drawButton(Canvas& c, Lettering& lettering, Rect r, const std::string& text, int size, Look look);
-// A two-frame strip: the normal look on the left, the hover look on the right.
+// A whole button image: the body inset for its shadow and glow, the label centred on it.
+Canvas buttonImage(Lettering& lettering, int width, int height, const std::string& text, int size, Look look);
+// A two-frame strip: frame(Look::normal) on the left, frame(Look::hover) on the right.
+Canvas hoverStrip(const std::function<Canvas(Look)>& frame);
+// The strip of a labelled button.
 Canvas buttonStrip(Lettering& lettering, int frameWidth, int frameHeight, const std::string& text, int size);
 
 // A dark glass panel filling the canvas, with a lighter header band of the given height (0: none).
