@@ -4,7 +4,7 @@
 
 #include "app/StartUp.h"
 #include "audio/TOptions.h"
-#include "gui/MultiDraw.h"
+#include "core/Messages.h"
 #include "platform/Files.h"
 #include "platform/System.h"
 #include "storage/TSCError.h"

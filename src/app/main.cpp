@@ -1,6 +1,6 @@
 // The game's entry point: runs the game and turns any error that stops it into a message.
 #include "app/StartUp.h"
-#include "gui/MultiDraw.h"
+#include "core/Messages.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/System.h"

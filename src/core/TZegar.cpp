@@ -1,6 +1,7 @@
 // Loading, ticking and drawing the animated clock.
 #include "core/TZegar.h"
 
+#include "core/Messages.h"
 #include "platform/Draw.h"
 #include "platform/System.h"
 
@@ -22,7 +23,7 @@ void TZegar::setup() {
         if (img[i]) {
             img[i]->midHandle();
         } else {
-            platform::messageBox("Tessaro Puzzle Game", "Nie mozna zaladowac obrazka: " + path);
+            tellCannotLoadImage(path);
         }
     }
 }

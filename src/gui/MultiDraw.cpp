@@ -4,12 +4,6 @@
 #include "platform/Draw.h"
 #include "platform/System.h"
 
-namespace {
-
-const std::string cannotLoad = "Nie mozna zaladowac obrazka: ";
-
-} // namespace
-
 bool isEmpty(const TGraphic& graphic) {
     if (auto image = std::get_if<platform::ImagePtr>(&graphic)) return !*image;
     if (auto pixmap = std::get_if<platform::PixmapPtr>(&graphic)) return !*pixmap;
@@ -46,7 +40,7 @@ void MultiDraw(const TTextItemPtr& item, const TDimPtr&, int) {
 platform::ImagePtr FLoadImage(const TSource& source) {
     if (auto path = std::get_if<std::string>(&source); path && !path->empty()) {
         auto image = platform::Image::load(*path);
-        if (!image) platform::messageBox(messageTitle, cannotLoad + *path);
+        if (!image) tellCannotLoadImage(*path);
         return image;
     }
     if (auto image = std::get_if<platform::ImagePtr>(&source); image && *image) return *image;
@@ -57,7 +51,7 @@ platform::ImagePtr FLoadImage(const TSource& source) {
 platform::PixmapPtr FLoadPixmap(const TSource& source) {
     if (auto path = std::get_if<std::string>(&source); path && !path->empty()) {
         auto pixmap = platform::loadPixmap(*path);
-        if (!pixmap) platform::messageBox(messageTitle, cannotLoad + *path);
+        if (!pixmap) tellCannotLoadImage(*path);
         return pixmap;
     }
     if (auto pixmap = std::get_if<platform::PixmapPtr>(&source); pixmap && *pixmap) return *pixmap;

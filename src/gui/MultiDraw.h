@@ -3,6 +3,7 @@
 // goes on without the picture.
 #pragma once
 
+#include "core/Messages.h"
 #include "gui/TDim.h"
 #include "gui/TTextItem.h"
 #include "platform/Image.h"
@@ -15,9 +16,6 @@
 using TGraphic = std::variant<std::monostate, platform::ImagePtr, platform::PixmapPtr>;
 // What a loader or a button factory accepts: a path, or something already loaded.
 using TSource = std::variant<std::monostate, std::string, platform::ImagePtr, platform::PixmapPtr>;
-
-// Title of every message box the game shows.
-inline constexpr const char* messageTitle = "Tessaro Puzzle Game";
 
 bool isEmpty(const TGraphic& graphic);
 int graphicWidth(const TGraphic& graphic);

@@ -1,10 +1,9 @@
 // Spark creation, movement and drawing.
 #include "play/TSpark.h"
 
+#include "core/Messages.h"
 #include "core/TDeltaTime.h"
-#include "gui/MultiDraw.h"
 #include "platform/Draw.h"
-#include "platform/System.h"
 
 #include <algorithm>
 
@@ -72,7 +71,7 @@ void TSpark::UpdateAll() {
 void loadSparkImage(int slot, const std::string& path) {
     if (slot < 0 || slot >= static_cast<int>(sparkImages.size())) return;
     sparkImages[slot] = platform::Image::load(path);
-    if (!sparkImages[slot]) platform::messageBox(messageTitle, "Nie mozna zaladowac obrazka: " + path);
+    if (!sparkImages[slot]) tellCannotLoadImage(path);
 }
 
 void loadSparks() {
